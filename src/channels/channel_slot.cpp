@@ -1,0 +1,132 @@
+#include "channels/channel_slot.h"
+
+#include <stdexcept>
+
+#include "channels/channel_record.h"
+#include "data/document.h"
+#include "data/frequency.h"
+#include "data/groups.h"
+#include "data/image_fields.h"
+#include "data/radio_image.h"
+
+namespace mv52 {
+namespace {
+
+constexpr std::uint32_t kVfoSlotCb = 18448;
+constexpr std::uint32_t kVfoSlotHam = 18464;
+constexpr int kToneInUseBit = 6;
+
+void requireChannel(int workMode, int group, int n) {
+    if (workMode < 0 || workMode > 1 || group < 1 || group > groupCount(workMode) || n < 1 ||
+        n > groupCapacity(workMode, group))
+        throw std::out_of_range("no channel slot for this work mode, group and number");
+}
+
+struct BitmapBases {
+    std::uint32_t presence;
+    std::uint32_t scan;
+};
+
+BitmapBases bitmapBases(int workMode, int group) {
+    const auto g = static_cast<std::uint32_t>(group - 1);
+    if (workMode == 0) {
+        if (group == 16) return {23680, 23712};
+        if (group == 17) return {18000, 18256};
+        return {17920 + g * 5, 18176 + g * 5};
+    }
+    if (group == 13) return {23696, 23728};
+    if (group == 14) return {18113, 18369};
+    return {18048 + g * 5, 18304 + g * 5};
+}
+
+BitPosition bitOf(std::uint32_t base, int n) {
+    const auto k = static_cast<std::uint32_t>(n - 1);
+    return {base + k / 8, static_cast<int>(k % 8)};
+}
+
+// Bytes 4-14 of a slot; both directions read this one table.
+void mapSlotFields(ImageMapper& io, std::uint32_t slot, ChannelRecord& r) {
+    io.byte(slot + 4, r.RxCtcssIndex);
+    io.byte(slot + 5, r.RxDcsIndex);
+    io.byte(slot + 6, r.Mode);
+    io.byte(slot + 7, r.TxCtcssIndex);
+    io.byte(slot + 8, r.TxDcsIndex);
+    io.packed(slot + 9, {{0, 1, r.HiCut}, {2, 1, r.Echo}, {3, 1, r.Add10K}, {4, 1, r.Busy},
+                         {5, 2, r.NbAnl}});
+    io.byte(slot + 10, r.RogerBeep);
+    io.packed(slot + 11, {{0, 2, r.Rep}, {2, 2, r.TxToneType}, {4, 2, r.RxToneType}, {7, 1, r.Public}});
+    io.byte(slot + 12, r.Bot);
+    io.byte(slot + 13, r.Eot);
+    io.byte(slot + 14, r.Call);
+}
+
+}  // namespace
+
+std::uint32_t slotAddress(int workMode, int group, int n) {
+    requireChannel(workMode, group, n);
+    const auto slot = static_cast<std::uint32_t>(n - 1) * 16;
+    const auto groupBase = static_cast<std::uint32_t>(group - 1) * 40 * 16;
+    if (workMode == 0) {
+        if (group == 16) return 20480 + slot;
+        if (group == 17) return kVfoSlotCb;
+        return groupBase + slot;
+    }
+    if (group == 13) return 22080 + slot;
+    if (group == 14) return kVfoSlotHam;
+    return 9600 + groupBase + slot;
+}
+
+BitPosition presenceBit(int workMode, int group, int n) {
+    requireChannel(workMode, group, n);
+    return bitOf(bitmapBases(workMode, group).presence, n);
+}
+
+BitPosition scanBit(int workMode, int group, int n) {
+    requireChannel(workMode, group, n);
+    return bitOf(bitmapBases(workMode, group).scan, n);
+}
+
+void encodeChannel(RadioImage& image, int workMode, int group, const ChannelRecord& record) {
+    const int n = record.ChannelNumber;
+    if (n < 1 || n > groupCapacity(workMode, group)) return;  // memory channels 41-46 stay out
+    const std::uint32_t slot = slotAddress(workMode, group, n);
+
+    const FrequencyBytes freq = storedToImage(record.RxFrequency.raw());
+    for (std::uint32_t k = 0; k < 4; ++k) image.set(slot + k, freq[k]);
+
+    ImageMapper io = ImageMapper::packer(image);
+    ChannelRecord copy = record;
+    mapSlotFields(io, slot, copy);
+    if (record.TxToneType != 0 || record.RxToneType != 0) image.setBit(slot + 11, kToneInUseBit);
+
+    const BitPosition presence = presenceBit(workMode, group, n);
+    image.setBit(presence.index, presence.bit);
+    if (record.ScanAdd == 1) {
+        const BitPosition scan = scanBit(workMode, group, n);
+        image.setBit(scan.index, scan.bit);
+    }
+}
+
+void decodeChannel(Document& doc, const RadioImage& image, int workMode, int group, int n) {
+    const BitPosition presence = presenceBit(workMode, group, n);
+    if (!isVfoGroup(workMode, group) && !image.bit(presence.index, presence.bit)) return;
+
+    std::int16_t& count = doc.count(workMode, group);
+    if (count < 0 || count >= kSlotsPerGroup) return;
+    const std::uint32_t slot = slotAddress(workMode, group, n);
+    const std::string freq =
+        imageToStored({image.at(slot), image.at(slot + 1), image.at(slot + 2), image.at(slot + 3)});
+    if (!isImageFrequency(freq)) return;  // an erased slot is no channel
+
+    ++count;
+    ChannelRecord& r = doc.channels.slot(workMode, group, count);
+    r.ChannelNumber = static_cast<std::int16_t>(n);
+    r.Present = 1;
+    const BitPosition scan = scanBit(workMode, group, n);
+    r.ScanAdd = image.bit(scan.index, scan.bit) ? 1 : 0;
+    r.RxFrequency.set(freq);
+    ImageMapper io = ImageMapper::unpacker(image);
+    mapSlotFields(io, slot, r);
+}
+
+}  // namespace mv52

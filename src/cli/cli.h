@@ -1,0 +1,42 @@
+#pragma once
+// mv52ctl: one function per command, driven by main.cpp. Each returns the exit status:
+// 0 success, 1 the operation failed (message on standard error, nothing written), 2 usage.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "lang/language.h"
+#include "version/version_table.h"
+
+namespace mv52::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+struct Context {
+    std::string programFolder;  // the folder of the executable
+    std::ostream& out;
+    std::ostream& err;
+    LanguageIndex language = LanguageIndex::English;
+    VersionTable versions;
+};
+
+using Args = std::vector<std::string>;
+
+// Loads the version table from the installation next to the program folder.
+void loadVersions(Context& ctx);
+
+int runNew(const Args& args, Context& ctx);
+int runShow(const Args& args, Context& ctx);
+int runEncode(const Args& args, Context& ctx);
+int runDecode(const Args& args, Context& ctx);
+
+// Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
+int runCommandLine(const Args& args, Context& ctx);
+
+// True (and prints the command's help) when args ask for help.
+bool wantsHelp(const Args& args);
+
+}  // namespace mv52::cli

@@ -1,0 +1,30 @@
+#include "cli/common.h"
+
+#include <ostream>
+
+#include "data/data_file.h"
+#include "data/default_document.h"
+#include "lang/messages.h"
+
+namespace mv52::cli {
+
+std::unique_ptr<Workspace> startupWorkspace(const Context& ctx) {
+    auto ws = Workspace::create();
+    buildStartupDocument(*ws, todayDateStamp(), ctx.programFolder);
+    return ws;
+}
+
+bool loadPairOrReport(Workspace& ws, const std::string& path, Context& ctx) {
+    const LoadResult result = loadDataFile(ws, path, ctx.versions);
+    if (result.ok()) return true;
+    ctx.err << loadResultMessage(result, ctx.language) << "\n";
+    return false;
+}
+
+bool savePairOrReport(Workspace& ws, const std::string& path, Context& ctx) {
+    if (saveDataFile(ws, path)) return true;
+    ctx.err << messageText(MessageKey::MsgFileError, ctx.language) << "\n";
+    return false;
+}
+
+}  // namespace mv52::cli

@@ -1,0 +1,89 @@
+#include <algorithm>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "data/value_helpers.h"
+#include "platform/ini_profile_file.h"
+
+namespace mv52::cli {
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const Args&, Context&);
+    const char* usage;
+    const char* help;
+};
+
+constexpr Command kCommands[] = {
+    {"new", runNew, "mv52ctl new OUT.dat",
+     "Builds the document the desktop program starts with and saves it as a data file pair\n"
+     "(OUT.dat and its channel file, OUT.fre)."},
+    {"show", runShow, "mv52ctl show FILE.dat",
+     "Loads a data file pair with every check the desktop program makes and prints it: the\n"
+     "header, the channels of each group, the options, the roger-beep table and the DTMF\n"
+     "settings and memories."},
+    {"encode", runEncode, "mv52ctl encode FILE.dat IMAGE",
+     "Loads a data file pair and writes the radio image it would send to a radio: all\n"
+     "23,745 bytes."},
+    {"decode", runDecode, "mv52ctl decode IMAGE OUT.dat",
+     "Decodes a radio image (23,744 or 23,745 bytes) into the start-up document as a completed\n"
+     "read does, and saves it as a data file pair."},
+};
+
+const Command* findCommand(const std::string& name) {
+    for (const Command& c : kCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+void printOverview(std::ostream& os) {
+    os << "mv52ctl - the MV52 programming tool's command line\n\nUsage:\n";
+    for (const Command& c : kCommands) os << "  " << c.usage << "\n";
+    os << "\nmv52ctl COMMAND --help describes a command.\n"
+          "Exit status: 0 success, 1 the operation failed, 2 wrong usage.\n";
+}
+
+}  // namespace
+
+bool wantsHelp(const Args& args) {
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+void loadVersions(Context& ctx) {
+    IniProfileFile profiles;
+    ctx.versions = loadVersionTable(profiles, parentFolderOfPath(ctx.programFolder) + "/Version.ini");
+}
+
+int runCommandLine(const Args& args, Context& ctx) {
+    if (args.empty()) {
+        printOverview(ctx.err);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        const Command* c = args.size() > 1 ? findCommand(args[1]) : nullptr;
+        if (c)
+            ctx.out << "Usage: " << c->usage << "\n\n" << c->help << "\n";
+        else
+            printOverview(ctx.out);
+        return kExitOk;
+    }
+    const Command* c = findCommand(args[0]);
+    if (!c) {
+        ctx.err << "mv52ctl: unknown command '" << args[0] << "'\n\n";
+        printOverview(ctx.err);
+        return kExitUsage;
+    }
+    const Args rest(args.begin() + 1, args.end());
+    if (wantsHelp(rest)) {
+        ctx.out << "Usage: " << c->usage << "\n\n" << c->help << "\n";
+        return kExitOk;
+    }
+    const bool stray = std::any_of(rest.begin(), rest.end(),
+                                   [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
+    const int status = stray ? kExitUsage : c->run(rest, ctx);
+    if (status == kExitUsage) ctx.err << "Usage: " << c->usage << "\n";
+    return status;
+}
+
+}  // namespace mv52::cli

@@ -1,0 +1,17 @@
+#include <iostream>
+
+#include "cli/cli.h"
+#include "platform/program_location.h"
+
+int main(int argc, char** argv) {
+    mv52::cli::Context ctx{mv52::programFolder(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr,
+                          mv52::LanguageIndex::English, {}};
+    mv52::cli::loadVersions(ctx);
+    const mv52::cli::Args args(argv + 1, argv + argc);
+    try {
+        return mv52::cli::runCommandLine(args, ctx);
+    } catch (const std::exception& e) {
+        std::cerr << "mv52ctl: " << e.what() << "\n";
+        return mv52::cli::kExitFailed;
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The data file pair: the data file (the document header) and its channel file.
+
+#include <string>
+#include <string_view>
+
+#include "lang/language.h"
+
+namespace mv52 {
+
+struct Workspace;
+struct VersionTable;
+
+enum class LoadStatus { Ok, UnknownVersion, IncompatibleVersion, WrongLength, FileError };
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Ok;
+    std::string fileVersion;  // the file's version text, for the incompatible-version question
+    bool ok() const { return status == LoadStatus::Ok; }
+};
+
+// The text the user is shown for a refused load ("" for Ok).
+std::string loadResultMessage(const LoadResult& result, LanguageIndex language);
+
+// The data file's full path with its last three characters replaced by "fre".
+std::string channelFilePath(std::string_view dataFilePath);
+
+// Replaces the document with the pair; on any refusal the document is left unchanged. On
+// success the document is titled with `path`.
+LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions);
+
+// Takes the saved copy and writes both files; false ("file error.") when either cannot be
+// written, in which case the files on disk and the saved copy are as before.
+bool saveDataFile(Workspace& ws, const std::string& path);
+
+enum class InitialKind { New, Initial };
+// <program folder>/Init/<band code>_LB2424_New.dat or ..._LB2424.dat.
+std::string initialDataFilePath(const std::string& programFolder, std::string_view bandText,
+                                InitialKind kind);
+// Loads the initial data file without version or length checks; when it cannot be read the
+// document keeps its content and the saved copy is taken. Returns whether it was read.
+bool loadInitialDataFile(Workspace& ws, const std::string& programFolder, InitialKind kind);
+
+// Stamps the radio information and version, limits impossible counts, and copies the current
+// document to the saved copy.
+void takeSavedCopy(Workspace& ws);
+
+// True when the current document differs from the saved copy in a compared field.
+bool documentChanged(const Workspace& ws);
+
+// The data-file version check: exactly 4 characters after cleaning, "V" and a number.
+bool isDataFileVersion(std::string_view text);
+
+}  // namespace mv52

@@ -1,0 +1,127 @@
+#include "data/frequency.h"
+
+#include <cmath>
+
+#include "data/fixed_text.h"
+#include "data/numeric.h"
+
+namespace mv52 {
+namespace {
+
+constexpr std::string_view kErased = "FFFFFFFF";
+
+bool isEmptyFrequency(std::string_view stored) {
+    const std::string clean = cleanText(stored);
+    return clean.empty() || clean == kErased;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string bandTextForWorkMode(int workMode) {
+    if (workMode == 0) return kBandTextCb;
+    if (workMode == 1) return kBandTextHam;
+    return kBandTextOther;
+}
+
+int bandCode(std::string_view bandText) { return bandText == kBandTextCb ? 0 : 1; }
+
+BandLimits deriveBandLimits(std::string_view bandText) {
+    BandLimits limits;
+    const auto dash = bandText.find(" - ");
+    if (dash == std::string_view::npos) return limits;
+    limits.lower = parseNumber(bandText.substr(0, dash)).value_or(100.0);
+    const auto mhz = bandText.find(" MHz", dash);
+    const auto upperStart = dash + 3;
+    const std::string_view upperText =
+        mhz == std::string_view::npos || mhz < upperStart ? std::string_view{}
+                                                           : bandText.substr(upperStart, mhz - upperStart);
+    limits.upper = parseNumber(upperText).value_or(500.0);
+    return limits;
+}
+
+CheckedFrequency checkFrequency(double mhz, const BandLimits& band, int workMode, int currentGroup,
+                                bool clamp) {
+    double lower = band.lower;
+    double upper = band.upper;
+    if (workMode == 0 && currentGroup >= 13 && currentGroup <= 15) {
+        lower = 21.0;
+        upper = 21.5;
+    }
+    if (mhz >= lower && mhz <= upper) {
+        const double hz = std::nearbyint(mhz * 1e6);
+        const double bandLowerHz = std::nearbyint(band.lower * 1e6);
+        const double stepped = hz - std::fmod(hz - bandLowerHz, 10.0);
+        return {stepped / 1e6, false};
+    }
+    if (mhz < lower) return {clamp ? lower : 0.0, true};
+    return {clamp ? upper : 0.0, true};
+}
+
+NormalisedFrequency normaliseEnteredText(std::string_view text, const BandLimits& band, int workMode,
+                                         int currentGroup, bool clamp) {
+    CheckedFrequency checked;
+    if (auto value = isNumeric(text) ? parseNumber(text) : std::nullopt) {
+        checked = checkFrequency(*value, band, workMode, currentGroup, clamp);
+    } else {
+        checked = {clamp ? band.lower : 0.0, true};
+    }
+    return {checked.value == 0.0 ? std::string{} : displayFormat(checked.value), checked.outOfRange};
+}
+
+DisplayFrequency storedToDisplay(std::string_view stored, double lowerLimit) {
+    if (isEmptyFrequency(stored)) return {};
+    const std::string clean = cleanText(stored);
+    if (!isNumeric(clean) || clean.size() < 2) return {formatShortest(lowerLimit), true};
+    const std::string withPoint = clean.substr(0, 2) + "." + clean.substr(2);
+    const auto value = parseNumber(withPoint);
+    if (!value) return {formatShortest(lowerLimit), true};
+    return {displayFormat(*value), false};
+}
+
+std::string enteredToStored(std::string_view entered, double lowerLimit) {
+    if (entered.empty()) return {};
+    std::string text(entered);
+    if (!isNumeric(text)) text = formatShortest(lowerLimit);
+    auto point = text.find('.');
+    if (point == std::string::npos) return text;
+    while (point < 2) {  // the point must follow two digits of whole megahertz
+        text.insert(0, "0");
+        ++point;
+    }
+    return text.substr(0, 2) + text.substr(point + 1);
+}
+
+FrequencyBytes storedToImage(std::string_view stored) {
+    FrequencyBytes bytes{0xFF, 0xFF, 0xFF, 0xFF};
+    if (isEmptyFrequency(stored)) return bytes;
+    std::string digits = cleanText(stored);
+    if (digits.size() < 8) digits.append(8 - digits.size(), '0');
+    // Only eight decimal digits are a frequency the radio understands.
+    if (digits.size() != 8 || !isDigits(digits)) return bytes;
+    for (std::size_t k = 0; k < 4; ++k)
+        bytes[k] = static_cast<std::uint8_t>(hexDigit(digits[2 * k]) * 16 + hexDigit(digits[2 * k + 1]));
+    return bytes;
+}
+
+std::string imageToStored(const FrequencyBytes& bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        text += kHex[b >> 4];
+        text += kHex[b & 0x0F];
+    }
+    return text;
+}
+
+bool isImageFrequency(std::string_view storedFromImage) { return isDigits(storedFromImage); }
+
+std::string displayFormat(double mhz) { return formatFixed(mhz, 5); }
+
+}  // namespace mv52

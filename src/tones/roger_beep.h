@@ -1,0 +1,53 @@
+#pragma once
+// The eight roger-beep entries: storage, defaults, validity and image layout.
+
+#include <array>
+#include <cstdint>
+
+namespace mv52 {
+
+struct Document;
+class RadioImage;
+
+constexpr int kRogerEntryCount = 8;
+constexpr int kRogerTonesPerEntry = 14;
+
+// One entry as stored: tones 1-14 as (frequency in 10 Hz, length in 10 ms) pairs, then
+// `recycleTimes` and `interTime` (10 ms).
+struct RogerBeepEntry {
+    std::array<std::int16_t, 30> values{};
+
+    std::int16_t& toneFreq(int tone) { return values.at(static_cast<std::size_t>(2 * (tone - 1))); }
+    std::int16_t& toneLength(int tone) {
+        return values.at(static_cast<std::size_t>(2 * (tone - 1) + 1));
+    }
+    std::int16_t& recycleTimes() { return values[28]; }
+    std::int16_t& interTime() { return values[29]; }
+    std::int16_t toneFreq(int tone) const { return values.at(static_cast<std::size_t>(2 * (tone - 1))); }
+    std::int16_t toneLength(int tone) const {
+        return values.at(static_cast<std::size_t>(2 * (tone - 1) + 1));
+    }
+    std::int16_t recycleTimes() const { return values[28]; }
+    std::int16_t interTime() const { return values[29]; }
+
+    bool operator==(const RogerBeepEntry&) const = default;
+};
+
+using RogerBeepTable = std::array<RogerBeepEntry, kRogerEntryCount>;  // entry n at [n - 1]
+
+void resetRogerBeepDefaults(RogerBeepTable& table);
+
+// n when entry n (1-8) has `recycleTimes` >= 1 and a tone of length > 0, else 0.
+int validRogerEntry(const RogerBeepTable& table, int n);
+int countValidRogerEntries(const RogerBeepTable& table);
+
+// Image index of entry n's first byte: two entries of 30 bytes in each 64-byte block.
+std::uint32_t rogerEntryImageAddress(int n);
+void packRogerBeepTable(const RogerBeepTable& table, RadioImage& image);
+void unpackRogerBeepTable(RogerBeepTable& table, const RadioImage& image);
+
+// Replaces the roger field of every channel of groups 1-10 (both work modes) and the
+// public channel's `publicRoger` by its valid entry number; `comChanRb` is left alone.
+void cleanRogerReferences(Document& doc);
+
+}  // namespace mv52
