@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "data/document.h"
+#include "data/radio_image.h"
+#include "tones/dtmf.h"
+
+namespace mv52 {
+namespace {
+
+TEST(Dtmf, StoringCleansAndPadsWithANul) {
+    DtmfMemory m;
+    setDtmfMemory(m, "12A*  ");
+    EXPECT_EQ(m.raw(), std::string("12A*\0           ", 16));
+    EXPECT_EQ(m.clean(), "12A*");
+    setDtmfMemory(m, "0123456789ABCD*#99");
+    EXPECT_EQ(m.raw(), "0123456789ABCD*#");
+    setDtmfMemory(m, "      ");
+    EXPECT_EQ(m.clean(), "");
+}
+
+TEST(Dtmf, ValidCodeNumbers) {
+    DtmfMemories memories;
+    for (DtmfMemory& m : memories) setDtmfMemory(m, "");
+    setDtmfMemory(memories[2], "55");
+    memories[4].set("                ");  // spaces only
+    EXPECT_EQ(validDtmfCode(memories, 3), 3);
+    EXPECT_EQ(validDtmfCode(memories, 5), 0);
+    EXPECT_EQ(validDtmfCode(memories, 0), 0);
+    EXPECT_EQ(validDtmfCode(memories, 17), 0);
+}
+
+TEST(Dtmf, DigitCodingInTheImage) {
+    DtmfMemories memories;
+    for (DtmfMemory& m : memories) setDtmfMemory(m, "");
+    setDtmfMemory(memories[0], "12A*");
+    setDtmfMemory(memories[15], "0123456789ABCD*#");
+    RadioImage image;
+    image.preTransferFill();
+    packDtmfMemories(memories, image);
+    const std::uint8_t first[16] = {1, 2, 10, 14, 16, 16, 16, 16, 16, 16, 16, 16, 16, 16, 16, 16};
+    for (std::uint32_t j = 0; j < 16; ++j) EXPECT_EQ(image.at(0x4480 + j), first[j]);
+    for (std::uint32_t j = 0; j < 16; ++j) EXPECT_EQ(image.at(0x4570 + j), j);
+    for (std::uint32_t j = 0; j < 16; ++j) EXPECT_EQ(image.at(0x4490 + j), 16);  // empty memory 2
+
+    image.set(0x4490, 0x05);
+    image.set(0x4491, 0x0F);
+    DtmfMemories back;
+    unpackDtmfMemories(back, image);
+    EXPECT_EQ(back[0].clean(), "12A*");
+    EXPECT_EQ(back[1].clean(), "5#");
+    EXPECT_EQ(back[15].raw(), "0123456789ABCD*#");
+}
+
+TEST(Dtmf, ClearingAMemoryDropsItsReferencesInGroupsOneToTen) {
+    auto doc = std::make_unique<Document>();
+    DtmfMemories& memories = doc->options().dtmfMemory;
+    for (DtmfMemory& m : memories) setDtmfMemory(m, "1");
+    doc->appendChannel(0, 1, 5, "28.015");
+    doc->appendChannel(0, 11, 1, "28.015");
+    ChannelRecord& a = doc->channels.slot(0, 1, 1);
+    ChannelRecord& k = doc->channels.slot(0, 11, 1);
+    a.Bot = 3, a.Eot = 4, a.Call = 3, k.Bot = 3;
+    doc->options().publicCall = 3;
+    doc->options().publicEot = 20;
+    setDtmfMemory(memories[2], "");
+    cleanDtmfReferences(*doc);
+    EXPECT_EQ(a.Bot, 0);
+    EXPECT_EQ(a.Eot, 4);
+    EXPECT_EQ(a.Call, 0);
+    EXPECT_EQ(k.Bot, 3);
+    EXPECT_EQ(doc->options().publicCall, 0);
+    EXPECT_EQ(doc->options().publicEot, 0);
+}
+
+}  // namespace
+}  // namespace mv52
