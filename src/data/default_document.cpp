@@ -64,7 +64,7 @@ std::string todayDateStamp() {
 #else
     localtime_r(&now, &local);
 #endif
-    std::array<char, 16> buf{};
+    std::array<char, 48> buf{};  // room for any int, so no truncation warning
     std::snprintf(buf.data(), buf.size(), "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
     return buf.data();
 }

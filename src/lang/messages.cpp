@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "data/workspace.h"
+
 namespace mv52 {
 namespace {
 
@@ -48,6 +50,84 @@ std::string messageText(MessageKey key, LanguageIndex language) {
     for (const Entry& e : kMessages)
         if (e.key == key) return language == LanguageIndex::Chinese ? e.chinese : e.english;
     return {};
+}
+
+MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
+    using B = MessageButtons;
+    using I = MessageIcon;
+    switch (key) {
+        case MessageKey::MsgAllDataCleared: return {B::OkCancel, I::Warning};
+        case MessageKey::MsgCannotOpenPort: return {B::Ok, I::Error};
+        case MessageKey::MsgConfirmRead:
+        case MessageKey::MsgConfirmWrite:
+        case MessageKey::MsgOverwrite: return {B::OkCancel, I::Question};
+        case MessageKey::MsgSaveChanges: return {B::YesNoCancel, I::Warning};
+        case MessageKey::MsgCheckConnection:
+            return prompt == ConnectionPrompt::OkCancelQuestion ? MessageStyle{B::OkCancel, I::Question}
+                                                                : MessageStyle{B::RetryCancel, I::None};
+        case MessageKey::MsgFreqOutOfRange: return {B::Ok, I::Warning};
+        case MessageKey::MsgIncompatibleVersion: return {B::YesNo, I::None};
+        case MessageKey::MsgDataFileLabel:
+        case MessageKey::MsgFileError:
+        case MessageKey::MsgReadCompleted:
+        case MessageKey::MsgWriteCompleted:
+        case MessageKey::MsgModelWrong:
+        case MessageKey::MsgButtonOk:
+        case MessageKey::MsgButtonCancel:
+        case MessageKey::MsgFirmwareVersionIs:
+        case MessageKey::MsgSoftwareVersionIs:
+        case MessageKey::MsgDataFileVersionIs:
+        case MessageKey::MsgVersionNotExist:
+        case MessageKey::MsgUnknownDataFileVersion: break;
+    }
+    return {B::Ok, I::None};
+}
+
+std::string completionText(CommOperation operation, LanguageIndex language) {
+    switch (operation) {
+        case CommOperation::Read: return messageText(MessageKey::MsgReadCompleted, language);
+        case CommOperation::Write: return messageText(MessageKey::MsgWriteCompleted, language);
+        case CommOperation::None: break;
+    }
+    return {};
+}
+
+std::string okButtonCaption(LanguageIndex language) { return messageText(MessageKey::MsgButtonOk, language); }
+
+std::string cancelButtonCaption(LanguageIndex language) {
+    return messageText(MessageKey::MsgButtonCancel, language);
+}
+
+ButtonCaptions dialogButtonCaptions(LanguageIndex language) {
+    return {okButtonCaption(language), cancelButtonCaption(language)};
+}
+
+std::string dataFileFilter(LanguageIndex language) {
+    return messageText(MessageKey::MsgDataFileLabel, language) + " (*.dat)|*.dat";
+}
+
+std::string overwriteQuestion(std::string_view fileName, LanguageIndex language) {
+    return "\"" + std::string(fileName) + "\"" + messageText(MessageKey::MsgOverwrite, language);
+}
+
+bool PendingMessages::add(std::string text) {
+    if (texts_.size() >= kCapacity) return false;
+    texts_.push_back(std::move(text));
+    return true;
+}
+
+void PendingMessages::showAll(const std::function<void(const std::string&)>& show) {
+    // Taken out first: the queue is empty even if showing is cut short, and a text queued
+    // while the boxes are up waits for the next operation's end instead of being lost.
+    const std::vector<std::string> texts = takeAll();
+    if (!show) return;
+    for (const std::string& text : texts) show(text);
+}
+
+std::vector<std::string> PendingMessages::takeAll() {
+    std::vector<std::string> texts;
+    texts.swap(texts_);
+    return texts;
 }
 
 }  // namespace mv52
