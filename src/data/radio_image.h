@@ -23,8 +23,12 @@ public:
     // Checked access; an index outside 0x0000-0x5CC0 throws std::out_of_range.
     std::uint8_t at(std::uint32_t index) const;
     void set(std::uint32_t index, std::uint8_t value);
-    void setBit(std::uint32_t index, int bit) { set(index, static_cast<std::uint8_t>(at(index) | (1u << bit))); }
-    bool bit(std::uint32_t index, int bit) const { return ((at(index) >> bit) & 1u) != 0; }
+    void setBit(std::uint32_t index, int bit) {
+        set(index, static_cast<std::uint8_t>(at(index) | (1u << static_cast<unsigned>(bit))));
+    }
+    bool bit(std::uint32_t index, int bit) const {
+        return ((static_cast<unsigned>(at(index)) >> static_cast<unsigned>(bit)) & 1u) != 0;
+    }
 
     std::span<std::uint8_t, kSize> bytes() { return bytes_; }
     std::span<const std::uint8_t, kSize> bytes() const { return bytes_; }

@@ -44,7 +44,8 @@ TEST(DataFilePaths, ChannelFileAndInitialFiles) {
 }
 
 TEST(DataFileVersions, VersionTexts) {
-    for (const char* yes : {"V200", "V201", "V200  ", std::string("V200\0x", 6).c_str()})
+    for (const std::string& yes : {std::string("V200"), std::string("V201"), std::string("V200  "),
+                                   std::string("V200\0x", 6)})
         EXPECT_TRUE(isDataFileVersion(yes)) << yes;
     for (const char* no : {"V20X", "W200", "V20", "", "V2000", "v200"}) EXPECT_FALSE(isDataFileVersion(no)) << no;
 }
