@@ -3,7 +3,8 @@
 # Usage: scripts/deps.sh [build|test]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+          fonts-noto-cjk)
 if [ "${1:-build}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 fi

@@ -25,8 +25,9 @@ struct Context {
 
 using Args = std::vector<std::string>;
 
-// Loads the version table from the installation next to the program folder.
-void loadVersions(Context& ctx);
+// Reads the version table and the stored language of the installation above the program
+// folder. The settings file is only read: the command line never rewrites it.
+void loadInstallation(Context& ctx);
 
 int runNew(const Args& args, Context& ctx);
 int runShow(const Args& args, Context& ctx);

@@ -2,8 +2,9 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "data/value_helpers.h"
+#include "app/settings.h"
 #include "platform/ini_profile_file.h"
+#include "platform/posix_locale.h"
 
 namespace mv52::cli {
 namespace {
@@ -40,7 +41,8 @@ const Command* findCommand(const std::string& name) {
 void printOverview(std::ostream& os) {
     os << "mv52ctl - the MV52 programming tool's command line\n\nUsage:\n";
     for (const Command& c : kCommands) os << "  " << c.usage << "\n";
-    os << "\nmv52ctl COMMAND --help describes a command.\n"
+    os << "\nOptions: --lang en|zh  the language of messages (default: that of the settings file)\n"
+          "\nmv52ctl COMMAND --help describes a command.\n"
           "Exit status: 0 success, 1 the operation failed, 2 wrong usage.\n";
 }
 
@@ -50,12 +52,27 @@ bool wantsHelp(const Args& args) {
     return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
-void loadVersions(Context& ctx) {
+void loadInstallation(Context& ctx) {
     IniProfileFile profiles;
-    ctx.versions = loadVersionTable(profiles, parentFolderOfPath(ctx.programFolder) + "/Version.ini");
+    ctx.versions = loadVersionTable(profiles, versionFilePath(ctx.programFolder));
+    ctx.language = storedLanguage(profiles, settingsFilePath(ctx.programFolder), PosixLocale().systemDefaultLocaleId());
 }
 
-int runCommandLine(const Args& args, Context& ctx) {
+int runCommandLine(const Args& allArgs, Context& ctx) {
+    // --lang may stand anywhere; everything else belongs to the command.
+    Args args;
+    for (std::size_t i = 0; i < allArgs.size(); ++i) {
+        if (allArgs[i] != "--lang") {
+            args.push_back(allArgs[i]);
+            continue;
+        }
+        const std::string value = i + 1 < allArgs.size() ? allArgs[++i] : "";
+        if (value != "en" && value != "zh") {
+            ctx.err << "mv52ctl: --lang takes en or zh\n";
+            return kExitUsage;
+        }
+        ctx.language = value == "zh" ? LanguageIndex::Chinese : LanguageIndex::English;
+    }
     if (args.empty()) {
         printOverview(ctx.err);
         return kExitUsage;

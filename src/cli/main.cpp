@@ -6,7 +6,7 @@
 int main(int argc, char** argv) {
     mv52::cli::Context ctx{mv52::programFolder(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr,
                           mv52::LanguageIndex::English, {}};
-    mv52::cli::loadVersions(ctx);
+    mv52::cli::loadInstallation(ctx);
     const mv52::cli::Args args(argv + 1, argv + argc);
     try {
         return mv52::cli::runCommandLine(args, ctx);

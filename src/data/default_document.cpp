@@ -2,7 +2,6 @@
 
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 
 #include "data/data_file.h"
@@ -56,17 +55,19 @@ void buildStartupDocument(Workspace& ws, const std::string& dateStamp, const std
     takeSavedCopy(ws);
 }
 
-std::string todayDateStamp() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+std::string dateStampOf(std::chrono::system_clock::time_point time) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    localtime_s(&local, &seconds);
 #else
-    localtime_r(&now, &local);
+    localtime_r(&seconds, &local);
 #endif
-    std::array<char, 48> buf{};  // room for any int, so no truncation warning
-    std::snprintf(buf.data(), buf.size(), "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    return buf.data();
+    std::array<char, 16> buf{};
+    const std::size_t n = std::strftime(buf.data(), buf.size(), "%Y%m%d", &local);
+    return std::string(buf.data(), n);
 }
+
+std::string todayDateStamp() { return dateStampOf(std::chrono::system_clock::now()); }
 
 }  // namespace mv52

@@ -1,6 +1,7 @@
 #pragma once
 // The document the program starts with.
 
+#include <chrono>
 #include <string>
 
 namespace mv52 {
@@ -15,7 +16,8 @@ void applyDefaultDocument(Workspace& ws, const std::string& dateStamp);
 // read), then the saved copy, so that the document starts unchanged.
 void buildStartupDocument(Workspace& ws, const std::string& dateStamp, const std::string& programFolder);
 
-// Today's date in the local time zone as YYYYMMDD.
+// A date in the local time zone as YYYYMMDD, and today's.
+std::string dateStampOf(std::chrono::system_clock::time_point time);
 std::string todayDateStamp();
 
 }  // namespace mv52

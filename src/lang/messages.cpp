@@ -42,6 +42,9 @@ constexpr Entry kMessages[] = {
     {MessageKey::MsgVersionNotExist, "Fail to start the software. This version does not exist.",
      "未能启动，不存在此版本软件！"},
     {MessageKey::MsgUnknownDataFileVersion, "Unknown version Of DataFile!", "未能识别的数据版本!"},
+    {MessageKey::MsgVersionTableMissing,
+     "Version.ini is missing or incomplete. No data file or radio version counts as compatible.",
+     "Version.ini 缺失或不完整，所有数据文件和对讲机版本都将视为不兼容。"},
 };
 
 }  // namespace
@@ -65,7 +68,8 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
         case MessageKey::MsgCheckConnection:
             return prompt == ConnectionPrompt::OkCancelQuestion ? MessageStyle{B::OkCancel, I::Question}
                                                                 : MessageStyle{B::RetryCancel, I::None};
-        case MessageKey::MsgFreqOutOfRange: return {B::Ok, I::Warning};
+        case MessageKey::MsgFreqOutOfRange:
+        case MessageKey::MsgVersionTableMissing: return {B::Ok, I::Warning};
         case MessageKey::MsgIncompatibleVersion: return {B::YesNo, I::None};
         case MessageKey::MsgDataFileLabel:
         case MessageKey::MsgFileError:

@@ -36,6 +36,8 @@ enum class MessageKey {
     MsgIncompatibleVersion,
     MsgVersionNotExist,
     MsgUnknownDataFileVersion,
+    // Our own: start-up found no usable compatibility table.
+    MsgVersionTableMissing,
 };
 
 std::string messageText(MessageKey key, LanguageIndex language);

@@ -28,7 +28,7 @@ protected:
     }
     void writeVersionIni(const std::string& firm) {
         std::ofstream(dir.file("Version.ini")) << "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Firm]\n" << firm;
-        cli::loadVersions(ctx);
+        cli::loadInstallation(ctx);
     }
     int run(std::initializer_list<std::string> args) {
         out.str("");
@@ -76,9 +76,22 @@ TEST_F(CliTest, ShowReportsRefusedFiles) {
     EXPECT_TRUE(out.str().empty());
     EXPECT_EQ(run({"show", dir.file("missing.dat")}), 1);
     EXPECT_EQ(err.str(), "file error.\n");
+    EXPECT_EQ(run({"--lang", "zh", "show", dir.file("missing.dat")}), 1);
+    EXPECT_EQ(err.str(), "文件错误。\n");
+    EXPECT_EQ(run({"show", dir.file("missing.dat"), "--lang", "fr"}), 2);
+    ctx.language = LanguageIndex::English;
     writeBytes(dir.file("bad.dat"), {'X', '2', '0', '0'});
     EXPECT_EQ(run({"show", dir.file("bad.dat")}), 1);
     EXPECT_EQ(err.str(), "Unknown version Of DataFile!\n");
+}
+
+TEST_F(CliTest, MessagesFollowTheStoredLanguage) {
+    fs::create_directories(dir.file("language"));
+    std::ofstream(dir.file("language/mysetup.ini")) << "[language]\nIsFirstRun=0\nCurrentLanguage=2\n";
+    cli::loadInstallation(ctx);
+    EXPECT_EQ(ctx.language, LanguageIndex::Chinese);
+    EXPECT_EQ(run({"show", dir.file("missing.dat")}), 1);
+    EXPECT_EQ(err.str(), "文件错误。\n");
 }
 
 TEST_F(CliTest, EncodeAndDecodeImages) {

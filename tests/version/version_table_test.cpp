@@ -1,31 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "app/profile_file.h"
+#include "support/fakes.h"
 #include "version/version_table.h"
 
 namespace mv52 {
 namespace {
 
-// Profile files held in memory.
-class MemoryProfiles : public ProfileFile {
-public:
-    std::map<std::string, std::string> files;
-    std::string read(const std::string& path, std::string_view section, std::string_view key,
-                     std::string_view fallback, std::size_t maxChars) const override {
-        const auto it = files.find(path);
-        std::string v(fallback);
-        if (it != files.end())
-            if (auto found = profileLookup(it->second, section, key)) v = *found;
-        return v.substr(0, maxChars - 1);
-    }
-    bool write(const std::string& path, std::string_view section, std::string_view key,
-               std::string_view value) override {
-        files[path] = profileUpdate(files[path], section, key, value);
-        return true;
-    }
-};
+using test::MemoryProfiles;
 
 VersionTable load(const std::string& text) {
     MemoryProfiles p;

@@ -1,0 +1,30 @@
+#include "app/startup.h"
+
+#include "app/clock.h"
+#include "app/locale.h"
+#include "data/default_document.h"
+
+namespace mv52 {
+
+std::string dateStamp(const Clock& clock) { return dateStampOf(clock.now()); }
+
+std::unique_ptr<AppState> runStartup(StartupServices& services) {
+    auto app = std::make_unique<AppState>();
+    app->programFolder = services.programFolder;
+    app->settingsPath = settingsFilePath(services.programFolder);
+    app->versionIniPath = versionFilePath(services.programFolder);
+
+    app->versions = loadVersionTable(services.profiles, app->versionIniPath);
+    app->decimalSymbol = forceDecimalPoint(services.locale);
+    app->settings = loadSettings(services.profiles, app->settingsPath, services.locale.systemDefaultLocaleId());
+
+    Workspace& ws = *app->workspace;
+    ws.modelType = kModelType;
+    ws.secondModel = kModelType;
+    ws.firmwareVersion = kProgramVersion;
+    ws.setBandText(kBandTextOther);
+    buildStartupDocument(ws, dateStamp(services.clock), services.programFolder);
+    return app;
+}
+
+}  // namespace mv52
