@@ -2,6 +2,7 @@
 // mv52ctl: one function per command, driven by main.cpp. Each returns the exit status:
 // 0 success, 1 the operation failed (message on standard error, nothing written), 2 usage.
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ struct Context {
     std::ostream& err;
     LanguageIndex language = LanguageIndex::English;
     VersionTable versions;
+    std::uint16_t comPort = 1;  // from the settings file
 };
 
 using Args = std::vector<std::string>;
@@ -33,6 +35,8 @@ int runNew(const Args& args, Context& ctx);
 int runShow(const Args& args, Context& ctx);
 int runEncode(const Args& args, Context& ctx);
 int runDecode(const Args& args, Context& ctx);
+int runRead(const Args& args, Context& ctx);
+int runWrite(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

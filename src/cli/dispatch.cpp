@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "app/settings.h"
+#include "data/numeric.h"
 #include "platform/ini_profile_file.h"
 #include "platform/posix_locale.h"
 
@@ -30,6 +31,13 @@ constexpr Command kCommands[] = {
     {"decode", runDecode, "mv52ctl decode IMAGE OUT.dat",
      "Decodes a radio image (23,744 or 23,745 bytes) into the start-up document as a completed\n"
      "read does, and saves it as a data file pair."},
+    {"read", runRead, "mv52ctl read [--port PORT] [--retry N] OUT.dat",
+     "Reads the radio's whole memory and saves it as a data file pair (only when the read\n"
+     "completed). PORT is a device path or COMn (default: comPort of the settings file).\n"
+     "A connection prompt is answered Retry up to N times (default 0), then Cancel; a version\n"
+     "question is answered No."},
+    {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] FILE.dat",
+     "Loads a data file pair with every check and writes it to the radio. Options as for read."},
 };
 
 const Command* findCommand(const std::string& name) {
@@ -55,7 +63,10 @@ bool wantsHelp(const Args& args) {
 void loadInstallation(Context& ctx) {
     IniProfileFile profiles;
     ctx.versions = loadVersionTable(profiles, versionFilePath(ctx.programFolder));
-    ctx.language = storedLanguage(profiles, settingsFilePath(ctx.programFolder), PosixLocale().systemDefaultLocaleId());
+    const std::string settings = settingsFilePath(ctx.programFolder);
+    ctx.language = storedLanguage(profiles, settings, PosixLocale().systemDefaultLocaleId());
+    const std::int16_t port = numberFromText(profiles.read(settings, kSettingsSection, "comPort", "", 512), 1);
+    ctx.comPort = port >= 1 ? static_cast<std::uint16_t>(port) : std::uint16_t{1};
 }
 
 int runCommandLine(const Args& allArgs, Context& ctx) {
@@ -96,8 +107,11 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
         ctx.out << "Usage: " << c->usage << "\n\n" << c->help << "\n";
         return kExitOk;
     }
-    const bool stray = std::any_of(rest.begin(), rest.end(),
-                                   [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
+    // The link commands take options of their own; the others take none.
+    const bool takesOptions = c->run == runRead || c->run == runWrite;
+    const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
+        return a.size() > 1 && a[0] == '-';
+    });
     const int status = stray ? kExitUsage : c->run(rest, ctx);
     if (status == kExitUsage) ctx.err << "Usage: " << c->usage << "\n";
     return status;

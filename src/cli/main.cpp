@@ -1,9 +1,12 @@
+#include <QCoreApplication>
 #include <iostream>
 
 #include "cli/cli.h"
 #include "platform/program_location.h"
 
 int main(int argc, char** argv) {
+    // The link commands run their session in Qt's event loop.
+    QCoreApplication app(argc, argv);
     mv52::cli::Context ctx{mv52::programFolder(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr,
                           mv52::LanguageIndex::English, {}};
     mv52::cli::loadInstallation(ctx);

@@ -45,6 +45,7 @@ constexpr Entry kMessages[] = {
     {MessageKey::MsgVersionTableMissing,
      "Version.ini is missing or incomplete. No data file or radio version counts as compatible.",
      "Version.ini 缺失或不完整，所有数据文件和对讲机版本都将视为不兼容。"},
+    {MessageKey::MsgCancelTransfer, "Cancel the transfer with the radio?", "是否取消与对讲机的数据传输？"},
 };
 
 }  // namespace
@@ -63,7 +64,8 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
         case MessageKey::MsgCannotOpenPort: return {B::Ok, I::Error};
         case MessageKey::MsgConfirmRead:
         case MessageKey::MsgConfirmWrite:
-        case MessageKey::MsgOverwrite: return {B::OkCancel, I::Question};
+        case MessageKey::MsgOverwrite:
+        case MessageKey::MsgCancelTransfer: return {B::OkCancel, I::Question};
         case MessageKey::MsgSaveChanges: return {B::YesNoCancel, I::Warning};
         case MessageKey::MsgCheckConnection:
             return prompt == ConnectionPrompt::OkCancelQuestion ? MessageStyle{B::OkCancel, I::Question}

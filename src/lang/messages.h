@@ -38,6 +38,8 @@ enum class MessageKey {
     MsgUnknownDataFileVersion,
     // Our own: start-up found no usable compatibility table.
     MsgVersionTableMissing,
+    // Our own: the user closes the progress window while a transfer runs.
+    MsgCancelTransfer,
 };
 
 std::string messageText(MessageKey key, LanguageIndex language);

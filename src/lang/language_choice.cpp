@@ -1,3 +1,4 @@
+// The logic behind the language dialog (the window itself is set_language_dialog.cpp).
 #include "lang/language_dialog.h"
 
 #include <algorithm>

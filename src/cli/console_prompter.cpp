@@ -1,0 +1,51 @@
+#include "cli/console_prompter.h"
+
+#include <ostream>
+
+#include "data/workspace.h"
+
+namespace mv52::cli {
+namespace {
+
+// CR LF inside a message reads as one line break on a terminal.
+std::string forTerminal(std::string text) {
+    for (std::size_t p; (p = text.find("\r\n")) != std::string::npos;) text.erase(p, 1);
+    return text;
+}
+
+}  // namespace
+
+PromptAnswer ConsolePrompter::ask(const std::string& text, MessageButtons buttons, MessageIcon) {
+    const bool confirmation = text == messageText(MessageKey::MsgConfirmRead, language_) ||
+                              text == messageText(MessageKey::MsgConfirmWrite, language_);
+    const bool connection = text == messageText(MessageKey::MsgCheckConnection, language_);
+    if (confirmation) return PromptAnswer::Ok;
+    if (text == completionText(CommOperation::Read, language_) ||
+        text == completionText(CommOperation::Write, language_)) {
+        out_ << forTerminal(text) << "\n";
+        return PromptAnswer::Ok;
+    }
+    err_ << forTerminal(text);
+    if (connection) {
+        const bool again = retriesLeft_ > 0;
+        if (again) --retriesLeft_;
+        const PromptAnswer yes = buttons == MessageButtons::RetryCancel ? PromptAnswer::Retry : PromptAnswer::Ok;
+        err_ << (again ? (yes == PromptAnswer::Retry ? " [Retry]" : " [OK]") : " [Cancel]") << "\n";
+        return again ? yes : PromptAnswer::Cancel;
+    }
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            err_ << " [No]\n";
+            return PromptAnswer::No;
+        case MessageButtons::YesNoCancel:
+        case MessageButtons::OkCancel:
+        case MessageButtons::RetryCancel:
+            err_ << " [Cancel]\n";
+            return PromptAnswer::Cancel;
+        case MessageButtons::Ok: break;
+    }
+    err_ << "\n";
+    return PromptAnswer::Ok;
+}
+
+}  // namespace mv52::cli

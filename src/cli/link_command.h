@@ -1,0 +1,27 @@
+#pragma once
+// What `read` and `write` share: the options, the port, and one session run in an event
+// loop until it ends.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "cli/cli.h"
+#include "data/workspace.h"
+
+namespace mv52::cli {
+
+struct LinkOptions {
+    std::string port;  // a device path or COMn; empty: comPort of the settings file
+    int retries = 0;   // how often a connection prompt is answered Retry or OK
+    std::string file;  // the data file to save or to write
+};
+
+// Parses "[--port PORT] [--retry N] FILE.dat"; nullopt for a usage error.
+std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx);
+
+// Runs a read or a write with the session the desktop program uses; true when the transfer
+// completed. Every frame goes to the daily log of the program folder.
+bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& options, Context& ctx);
+
+}  // namespace mv52::cli

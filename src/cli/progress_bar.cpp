@@ -1,0 +1,29 @@
+#include "cli/progress_bar.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace mv52::cli {
+
+void ProgressBar::open(CommOperation, std::function<void()> onLoaded) {
+    open_ = true;
+    draw(0);
+    if (onLoaded) onLoaded();
+}
+
+void ProgressBar::setProgress(int percent) { draw(percent); }
+
+void ProgressBar::close() {
+    if (open_ && terminal_) err_ << "\n";
+    open_ = false;
+}
+
+void ProgressBar::draw(int percent) {
+    if (!terminal_) return;
+    constexpr int kWidth = 40;
+    const int filled = std::clamp(percent, 0, 100) * kWidth / 100;
+    err_ << "\r" << title_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << percent << "%" << std::flush;
+}
+
+}  // namespace mv52::cli

@@ -1,0 +1,332 @@
+#include "link/link_session.h"
+
+#include <utility>
+
+#include "app/daily_log.h"
+#include "app/timer.h"
+#include "data/codec.h"
+#include "link/progress_view.h"
+#include "link/serial_link.h"
+#include "version/version_table.h"
+
+namespace mv52 {
+namespace {
+
+constexpr int kStepIdle = 0;
+constexpr int kStepHandshake = 1;
+constexpr int kStepIdentification = 3;
+constexpr int kStepWriteBlock = 4;
+constexpr int kStepReadBlock = 5;
+constexpr int kStepEndAfterLastBlock = 69;
+constexpr int kStepEndAfterIdentityFailure = 70;
+
+constexpr int kFirstAddress = -static_cast<int>(kLinkBlockLength);  // the first step adds 16
+
+bool blockInRange(int address) { return address >= 0 && address + kLinkBlockLength <= kLinkEndAddress; }
+
+}  // namespace
+
+int transferPercentage(int address) {
+    const long long scaled = 100LL * address;
+    long long percent = scaled / kLinkEndAddress;
+    const long long twiceRest = 2 * (scaled % kLinkEndAddress);
+    if (twiceRest > kLinkEndAddress || (twiceRest == kLinkEndAddress && percent % 2 != 0)) ++percent;
+    return static_cast<int>(percent);
+}
+
+LinkSession::LinkSession(Workspace& workspace, SerialLink& link, OneShotTimer& waitTimer, Prompter& prompter,
+                         ProgressView& progress, DailyLog& log, PendingMessages& pending,
+                         const VersionTable& versions, std::function<LanguageIndex()> language,
+                         std::uint16_t comPort, LinkSessionHooks& hooks)
+    : workspace_(workspace),
+      link_(link),
+      waitTimer_(waitTimer),
+      prompter_(prompter),
+      progress_(progress),
+      log_(log),
+      pending_(pending),
+      versions_(versions),
+      language_(std::move(language)),
+      comPort_(comPort),
+      hooks_(hooks) {
+    link_.setHandlers([this](const LinkBytes& bytes) { onDataReceived(bytes); },
+                      [this](const std::string& reason) { onPortError(reason); });
+}
+
+LinkSession::~LinkSession() {
+    link_.setHandlers({}, {});
+    if (awaitingReply_) waitTimer_.stop();
+}
+
+LinkStartResult LinkSession::startRead() { return start(CommOperation::Read); }
+
+LinkStartResult LinkSession::startWrite() { return start(CommOperation::Write); }
+
+LinkStartResult LinkSession::start(CommOperation operation) {
+    if (running()) return LinkStartResult::Busy;
+    workspace_.commOperation = operation;
+    step_ = kStepIdle;
+    ++generation_;
+    const std::uint64_t generation = generation_;
+    lastSucceeded_ = false;
+    radioModel_.clear();
+
+    if (!OpenLinkPort(operation)) {
+        if (stillCurrent(generation)) workspace_.commOperation = CommOperation::None;
+        return LinkStartResult::PortFailed;
+    }
+    const PromptAnswer answer =
+        ask(operation == CommOperation::Read ? MessageKey::MsgConfirmRead : MessageKey::MsgConfirmWrite);
+    if (!stillCurrent(generation)) return LinkStartResult::Cancelled;  // cancelled while asking
+    if (answer != PromptAnswer::Ok) {
+        link_.close();
+        workspace_.commOperation = CommOperation::None;
+        return LinkStartResult::Cancelled;
+    }
+
+    workspace_.image.preTransferFill();
+    if (operation == CommOperation::Write) encodeDocument(workspace_);
+    // A modal view returns from open() only when it closes: nothing may follow this call.
+    progress_.open(operation, [this, generation] {
+        if (stillCurrent(generation) && running() && step_ == kStepIdle) StartHandshake();
+    });
+    return LinkStartResult::Started;
+}
+
+void LinkSession::cancel() {
+    if (running() && !ending_) EndSession(false);
+}
+
+bool LinkSession::OpenLinkPort(CommOperation operation) {
+    if (operation == CommOperation::Read || operation == CommOperation::Write) address_ = kFirstAddress;
+    handshakeTimeouts_ = 0;
+    identificationTimeouts_ = 0;
+    lastShownPercent_ = 0;
+
+    if (link_.isOpen()) link_.close();
+    const LinkOpenResult opened = link_.open(comPort_);
+    if (!opened.ok) {
+        openFailureReason_ = opened.reason;
+        ask(MessageKey::MsgCannotOpenPort);
+        return false;
+    }
+    openFailureReason_.clear();
+    link_.setReceiveThreshold(1);
+    return true;
+}
+
+void LinkSession::StartHandshake() {
+    step_ = kStepHandshake;
+    sendAwaitingReply(handshakeRequest());
+}
+
+void LinkSession::SendFrame(const LinkRequest& request) {
+    sendBuffer_ = request.bytes;
+    log_.writeLogLine(kLogTitleSent, hexText(sendBuffer_));
+    link_.setReceiveThreshold(request.replyLength);
+    link_.clearBuffers();
+    link_.write(sendBuffer_);
+}
+
+void LinkSession::sendAwaitingReply(const LinkRequest& request) {
+    awaitingReply_ = true;
+    const std::uint64_t token = ++waitToken_;
+    waitTimer_.start(kReplyTimeout, [this, token] {
+        if (token == waitToken_) onWaitTimeout();
+    });
+    SendFrame(request);
+}
+
+void LinkSession::stopWaiting() {
+    awaitingReply_ = false;
+    waitTimer_.stop();
+}
+
+void LinkSession::onDataReceived(const LinkBytes& bytes) {
+    log_.writeLogLine(kLogTitleReceived, hexText(bytes));
+    // Outside a wait (idle, or a prompt is open) nothing is expecting a reply.
+    if (!awaitingReply_) return;
+    LinkReply reply = classifyReply(bytes, address_);
+    if (reply.kind == ReplyKind::Rejected) return;  // the time-out decides what follows
+    // Only a block inside the transferred range can be stored (at step 69 the current
+    // address is already past the end).
+    if (reply.kind == ReplyKind::DataBlock && !blockInRange(address_)) return;
+
+    stopWaiting();
+    if (reply.kind == ReplyKind::Identification) {
+        radioModel_ = std::move(reply.model);
+        workspace_.firmwareVersion = std::move(reply.firmware);
+    } else if (reply.kind == ReplyKind::DataBlock) {
+        for (std::uint32_t i = 0; i < reply.data.size(); ++i)
+            workspace_.image.set(static_cast<std::uint32_t>(address_) + i, reply.data[i]);
+        applyProgress(address_);
+    }
+    LinkStep();
+}
+
+void LinkSession::onPortError(const std::string& reason) {
+    lastPortError_ = reason;
+    // A failed or vanished port will not answer: end the wait as the time-out would.
+    if (awaitingReply_) onWaitTimeout();
+}
+
+void LinkSession::LinkStep() {
+    stopWaiting();
+    switch (step_) {
+        case kStepHandshake:
+            step_ = kStepIdentification;
+            sendAwaitingReply(identificationRequest());
+            return;
+        case kStepIdentification: {
+            const std::uint64_t generation = generation_;
+            const bool passed = identityCheck();
+            if (!stillCurrent(generation)) return;
+            if (!passed) {
+                step_ = kStepEndAfterIdentityFailure;
+                sendAwaitingReply(endRequest());
+                return;
+            }
+            step_ = operation() == CommOperation::Write ? kStepWriteBlock : kStepReadBlock;
+            nextBlock();
+            return;
+        }
+        case kStepWriteBlock:
+        case kStepReadBlock: nextBlock(); return;
+        case kStepEndAfterLastBlock: EndSession(true); return;
+        default: EndSession(false); return;
+    }
+}
+
+void LinkSession::nextBlock() {
+    address_ += kLinkBlockLength;
+    if (address_ >= kLinkEndAddress) {
+        step_ = kStepEndAfterLastBlock;
+        sendAwaitingReply(endRequest());
+        return;
+    }
+    const auto address = static_cast<std::uint16_t>(address_);
+    if (operation() == CommOperation::Write) {
+        const LinkRequest frame = dataFrame(workspace_.image, address);
+        applyProgress(address_);
+        sendAwaitingReply(frame);
+    } else {
+        sendAwaitingReply(readRequest(address));
+    }
+}
+
+void LinkSession::onWaitTimeout() {
+    if (!awaitingReply_) return;
+    stopWaiting();
+    switch (step_) {
+        case kStepHandshake:
+            if (handshakeTimeouts_ >= 1) {
+                handshakeTimeouts_ = 0;
+                retryPrompt();
+            } else {
+                ++handshakeTimeouts_;
+                StartHandshake();
+            }
+            return;
+        case kStepIdentification:
+            // A write waits for the resent request as a read does, so that the identity
+            // check always judges a reply of this run.
+            if (identificationTimeouts_ >= 1) {
+                identificationTimeouts_ = 0;
+                retryPrompt();
+            } else {
+                ++identificationTimeouts_;
+                sendAwaitingReply(identificationRequest());
+            }
+            return;
+        case kStepWriteBlock:
+        case kStepReadBlock: blockPrompt(); return;
+        // A missing acknowledgement of the end request does not spoil a complete transfer.
+        case kStepEndAfterLastBlock: EndSession(true); return;
+        default: EndSession(false); return;
+    }
+}
+
+void LinkSession::retryPrompt() {
+    const std::uint64_t generation = generation_;
+    const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::RetryCancel);
+    if (!stillCurrent(generation)) return;
+    if (answer == PromptAnswer::Retry)
+        StartHandshake();
+    else
+        EndSession(false);
+}
+
+void LinkSession::blockPrompt() {
+    const std::uint64_t generation = generation_;
+    const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::OkCancelQuestion);
+    if (!stillCurrent(generation)) return;
+    if (answer != PromptAnswer::Ok) {
+        EndSession(false);
+        return;
+    }
+    // The whole transfer starts again from address 0; the image keeps what it holds.
+    handshakeTimeouts_ = 0;
+    identificationTimeouts_ = 0;
+    StartHandshake();
+    address_ = kFirstAddress;
+    progress_.setProgress(0);
+    lastShownPercent_ = 0;
+}
+
+bool LinkSession::identityCheck() {
+    if (radioModel_ != normalizeModelText(workspace_.modelType)) {
+        pending_.add(messageText(MessageKey::MsgModelWrong, language_()));
+        return false;
+    }
+    if (isCompatible(versions_, kProgramVersion, workspace_.firmwareVersion)) return true;
+
+    const std::string firmware = workspace_.firmwareVersion;
+    const std::uint64_t generation = generation_;
+    const MessageStyle style = messageStyle(MessageKey::MsgIncompatibleVersion);
+    const PromptAnswer answer = prompter_.ask(
+        composeVersionQuestion(kProgramVersion, firmware, VersionKind::Firmware, language_()), style.buttons,
+        style.icon);
+    if (answer == PromptAnswer::Yes && stillCurrent(generation)) hooks_.handOverToVersion(firmware);
+    return false;
+}
+
+void LinkSession::applyProgress(int address) {
+    const int percent = transferPercentage(address);
+    if (percent - lastShownPercent_ < 1) return;
+    lastShownPercent_ = percent;
+    if (progress_.visible()) progress_.setProgress(percent);
+}
+
+void LinkSession::EndSession(bool success) {
+    if (ending_) return;
+    ending_ = true;
+    ++generation_;
+    awaitingReply_ = false;
+    const CommOperation operation = workspace_.commOperation;
+
+    if (operation != CommOperation::None) progress_.close();
+    waitTimer_.stop();
+    if (link_.isOpen()) link_.close();
+    pending_.showAll([this](const std::string& text) { prompter_.ask(text, MessageButtons::Ok, MessageIcon::None); });
+    if (success && operation == CommOperation::Read) {
+        hooks_.beforeReadDecode();
+        decodeImage(workspace_);
+        workspace_.fileName = "new.dat";
+        workspace_.untitled = true;
+        hooks_.afterRead();
+    }
+    if (success && operation != CommOperation::None)
+        prompter_.ask(completionText(operation, language_()), MessageButtons::Ok, MessageIcon::None);
+
+    workspace_.commOperation = CommOperation::None;
+    step_ = kStepIdle;
+    lastSucceeded_ = success;
+    ending_ = false;
+}
+
+PromptAnswer LinkSession::ask(MessageKey key, ConnectionPrompt prompt) {
+    const MessageStyle style = messageStyle(key, prompt);
+    return prompter_.ask(messageText(key, language_()), style.buttons, style.icon);
+}
+
+}  // namespace mv52

@@ -1,0 +1,154 @@
+#pragma once
+// The read and write sessions with the radio: one event-driven state machine, fed by the
+// serial port's receive event, its error event and the reply timer. One frame goes out,
+// one reply is awaited; each step arms the timer immediately before its frame, and the
+// receive handler and the time-out handler each stop it first thing, so exactly one of
+// them acts on any step.
+//
+// Read steps:  1 handshake sent, 3 identification sent, 5 read request sent,
+//              69 end sent after the last block, 70 end sent after a failed identity check.
+// Write steps: 1, 3 as above, 4 data frame sent, 69, 70 as above.
+//
+// The caller owns the start of a write: before it calls startWrite() (the desktop program
+// does so from its 20 ms start timer) it commits any pending edit of the open editors, so
+// that the document encoded is the one on screen.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/prompter.h"
+#include "data/workspace.h"
+#include "lang/language.h"
+#include "lang/messages.h"
+#include "link/frames.h"
+
+namespace mv52 {
+
+class DailyLog;
+class OneShotTimer;
+class ProgressView;
+class SerialLink;
+struct VersionTable;
+
+// What the session asks of the main window.
+class LinkSessionHooks {
+public:
+    virtual ~LinkSessionHooks() = default;
+    // A completed read is about to replace the document: close every child window first, so
+    // that an editor committing on close writes into the old document, not the new one.
+    virtual void beforeReadDecode() {}
+    // The read has been decoded and named "new.dat": rebuild the title, re-apply the
+    // captions, open the channel editor and cascade the child windows.
+    virtual void afterRead() {}
+    // The user chose to start the program version that goes with the radio's firmware.
+    virtual void handOverToVersion(const std::string& firmwareVersion) { (void)firmwareVersion; }
+};
+
+enum class LinkStartResult {
+    Started,     // the progress view was opened; the transfer runs (or, under a modal view, ran)
+    Busy,        // a session is already running; nothing was done
+    PortFailed,  // the port could not be opened; the message has been shown
+    Cancelled,   // the user declined the confirmation; the port was closed again
+};
+
+// The progress of a transfer at `address` (0 or more): address x 100 / 23744, rounded to
+// the nearest integer with halves to even.
+int transferPercentage(int address);
+
+class LinkSession {
+public:
+    static constexpr std::chrono::milliseconds kReplyTimeout{300};
+
+    LinkSession(Workspace& workspace, SerialLink& link, OneShotTimer& waitTimer, Prompter& prompter,
+                ProgressView& progress, DailyLog& log, PendingMessages& pending, const VersionTable& versions,
+                std::function<LanguageIndex()> language, std::uint16_t comPort, LinkSessionHooks& hooks);
+    ~LinkSession();
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
+
+    // Opens the port, asks for confirmation, fills the image (and for a write encodes the
+    // document into it), then opens the progress view, whose load starts the handshake.
+    LinkStartResult startRead();
+    LinkStartResult startWrite();
+
+    // Ends a running session as failed (the desktop program asks first when the user closes
+    // the progress window). Does nothing when no session runs.
+    void cancel();
+
+    bool running() const { return workspace_.commOperation != CommOperation::None; }
+    CommOperation operation() const { return workspace_.commOperation; }
+    int step() const { return step_; }
+    int readStep() const { return operation() == CommOperation::Read ? step_ : 0; }
+    int writeStep() const { return operation() == CommOperation::Write ? step_ : 0; }
+    int currentAddress() const { return address_; }
+    // True once the last session ended through a completed transfer.
+    bool lastSucceeded() const { return lastSucceeded_; }
+    // The model text of the most recent identification reply of this session.
+    const std::string& radioModel() const { return radioModel_; }
+    // The system's reason when the port last failed to open; the message box shows only the
+    // message text, a caller may show this as its detail.
+    const std::string& openFailureReason() const { return openFailureReason_; }
+    // The reason of the last port error reported during a session.
+    const std::string& lastPortError() const { return lastPortError_; }
+    const LinkBytes& lastFrameSent() const { return sendBuffer_; }
+
+    std::uint16_t comPort() const { return comPort_; }
+    void setComPort(std::uint16_t comPort) { comPort_ = comPort; }
+
+private:
+    LinkStartResult start(CommOperation operation);
+    bool OpenLinkPort(CommOperation operation);
+    void StartHandshake();
+    void LinkStep();
+    void EndSession(bool success);
+    void SendFrame(const LinkRequest& request);
+
+    void onDataReceived(const LinkBytes& bytes);
+    void onPortError(const std::string& reason);
+    void onWaitTimeout();
+
+    void sendAwaitingReply(const LinkRequest& request);
+    void stopWaiting();
+    void nextBlock();
+    bool identityCheck();
+    void retryPrompt();
+    void blockPrompt();
+    void applyProgress(int address);
+    PromptAnswer ask(MessageKey key, ConnectionPrompt prompt = ConnectionPrompt::RetryCancel);
+    bool stillCurrent(std::uint64_t generation) const { return generation == generation_; }
+
+    Workspace& workspace_;
+    SerialLink& link_;
+    OneShotTimer& waitTimer_;
+    Prompter& prompter_;
+    ProgressView& progress_;
+    DailyLog& log_;
+    PendingMessages& pending_;
+    const VersionTable& versions_;
+    std::function<LanguageIndex()> language_;
+    std::uint16_t comPort_;
+    LinkSessionHooks& hooks_;
+
+    int step_ = 0;
+    int address_ = -static_cast<int>(kLinkBlockLength);
+    int handshakeTimeouts_ = 0;
+    int identificationTimeouts_ = 0;
+    int lastShownPercent_ = 0;
+    bool awaitingReply_ = false;
+    bool ending_ = false;
+    // Changes whenever a session starts or ends: code resuming after a prompt (which runs a
+    // nested event loop in the desktop program) checks it and stops if the session it
+    // belonged to is gone.
+    std::uint64_t generation_ = 0;
+    // Identifies the armed wait, so that a time-out of an earlier wait is ignored.
+    std::uint64_t waitToken_ = 0;
+    bool lastSucceeded_ = false;
+    std::string radioModel_;
+    std::string openFailureReason_;
+    std::string lastPortError_;
+    LinkBytes sendBuffer_;
+};
+
+}  // namespace mv52

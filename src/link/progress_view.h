@@ -1,0 +1,26 @@
+#pragma once
+// The progress window of a transfer, seen from the link session.
+
+#include <functional>
+
+namespace mv52 {
+
+enum class CommOperation : int;  // data/workspace.h
+
+class ProgressView {
+public:
+    virtual ~ProgressView() = default;
+
+    // Shows the view for `operation` (its caption follows the operation and the language),
+    // with the bar at 0 and the label "0%", and calls `onLoaded` once it is on screen. A
+    // modal window may not return from open() until it is closed again.
+    virtual void open(CommOperation operation, std::function<void()> onLoaded) = 0;
+    // Sets the bar to `percent` (0-100) and the label to its decimal text and "%" ("37%").
+    virtual void setProgress(int percent) = 0;
+    virtual bool visible() const = 0;
+    // Also called when the session ends because the user closed the view; closing a view
+    // that is already closed does nothing.
+    virtual void close() = 0;
+};
+
+}  // namespace mv52

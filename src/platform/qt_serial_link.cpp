@@ -1,0 +1,75 @@
+#include "platform/qt_serial_link.h"
+
+#include <QTimer>
+
+namespace mv52 {
+
+QtSerialLink::QtSerialLink(PortResolver resolver, QObject* parent)
+    : QObject(parent), resolver_(std::move(resolver)) {
+    connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::deliverWhenComplete);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+}
+
+LinkOpenResult QtSerialLink::open(std::uint16_t comPort) {
+    if (port_.isOpen()) port_.close();
+    const std::optional<std::string> device = resolver_ ? resolver_(comPort) : std::nullopt;
+    if (!device) return {false, "COM" + std::to_string(comPort) + " is not a known serial port"};
+    device_ = *device;
+    failed_ = false;
+    threshold_ = 1;
+    port_.setPortName(QString::fromStdString(device_));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        std::string reason = port_.errorString().toStdString();
+        if (port_.error() == QSerialPort::PermissionError)
+            reason += " (on Linux the user usually has to be in the \"dialout\" group)";
+        return {false, device_ + ": " + reason};
+    }
+    const bool configured = port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
+                            port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
+                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        const std::string reason = port_.errorString().toStdString();
+        port_.close();
+        return {false, device_ + ": " + reason};
+    }
+    port_.clear();
+    return {true, {}};
+}
+
+void QtSerialLink::close() {
+    if (port_.isOpen()) port_.close();
+}
+
+void QtSerialLink::setReceiveThreshold(std::size_t count) {
+    threshold_ = count == 0 ? 1 : count;
+    // Bytes may already wait; the check runs from the event loop, never inside this call.
+    QTimer::singleShot(0, this, &QtSerialLink::deliverWhenComplete);
+}
+
+void QtSerialLink::clearBuffers() {
+    if (port_.isOpen()) {
+        port_.clear();
+        port_.readAll();
+    }
+}
+
+void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
+    if (!port_.isOpen()) return;
+    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+void QtSerialLink::deliverWhenComplete() {
+    if (!port_.isOpen() || static_cast<std::size_t>(port_.bytesAvailable()) < threshold_) return;
+    const QByteArray data = port_.readAll();
+    notifyDataReceived(std::vector<std::uint8_t>(data.begin(), data.end()));
+}
+
+void QtSerialLink::onError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_.isOpen() || failed_) return;
+    // Open failures are reported by open(); this is a port that failed or vanished while open.
+    failed_ = true;
+    const std::string reason = port_.errorString().toStdString();
+    QTimer::singleShot(0, this, [this, reason] { notifyPortError(reason); });
+}
+
+}  // namespace mv52

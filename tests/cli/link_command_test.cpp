@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/sim_process.h"
+#include "support/temp_dir.h"
+
+namespace mv52 {
+namespace {
+
+// mv52ctl read and write against the simulated radio on a pseudo-terminal.
+class LinkCommandTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string output;
+
+    int ctl(const std::string& args) {
+        const std::string log = dir.file("ctl.txt");
+        const int raw = std::system((std::string(MV52_MV52CTL) + " " + args + " > " + log + " 2>&1").c_str());
+        std::ifstream in(log);
+        std::ostringstream s;
+        s << in.rdbuf();
+        output = s.str();
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::vector<std::uint8_t> bytes(const std::string& path, std::size_t limit = SIZE_MAX) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<std::uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (b.size() > limit) b.resize(limit);
+        return b;
+    }
+};
+
+TEST_F(LinkCommandTest, CompleteReadSavesTheRadiosMemory) {
+    // The radio holds a document of our own: write its image as the radio's memory.
+    ASSERT_EQ(ctl("new " + dir.file("src.dat")), 0);
+    ASSERT_EQ(ctl("encode " + dir.file("src.dat") + " " + dir.file("src.img")), 0);
+    test::SimProcess sim({"--image", dir.file("src.img")});
+    ASSERT_FALSE(sim.path().empty());
+    ASSERT_EQ(ctl("read --port " + sim.path() + " " + dir.file("read.dat")), 0) << output;
+    EXPECT_NE(output.find("Read Data Completed."), std::string::npos);
+    ASSERT_EQ(ctl("encode " + dir.file("read.dat") + " " + dir.file("read.img")), 0);
+    // Decoding then encoding again only adds the VFO channels' presence bits.
+    std::vector<std::uint8_t> a = bytes(dir.file("src.img")), b = bytes(dir.file("read.img"));
+    ASSERT_EQ(a.size(), b.size());
+    int differences = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) differences += a[i] != b[i];
+    EXPECT_EQ(differences, 2);
+    EXPECT_EQ(sim.stop(), 0);
+}
+
+TEST_F(LinkCommandTest, CompleteWriteLeavesTheEncodedDocumentInTheRadio) {
+    test::SimProcess sim({"--save", dir.file("memory.bin")});
+    ASSERT_EQ(ctl("new " + dir.file("w.dat")), 0);
+    ASSERT_EQ(ctl("encode " + dir.file("w.dat") + " " + dir.file("w.img")), 0);
+    ASSERT_EQ(ctl("write --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
+    EXPECT_NE(output.find("Write Data Completed."), std::string::npos);
+    EXPECT_EQ(bytes(dir.file("memory.bin")), bytes(dir.file("w.img"), 23744));
+}
+
+struct FaultCase {
+    const char* name;
+    std::vector<std::string> simOptions;
+    const char* ctlOptions;
+    int status;
+    const char* expected;  // in the output
+};
+
+class LinkFaultTest : public LinkCommandTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(LinkFaultTest, EndsAsTheSessionRulesSay) {
+    const FaultCase& c = GetParam();
+    test::SimProcess sim(c.simOptions);
+    ASSERT_FALSE(sim.path().empty());
+    EXPECT_EQ(ctl(std::string("read ") + c.ctlOptions + " --port " + sim.path() + " " + dir.file("r.dat")),
+              c.status)
+        << output;
+    EXPECT_NE(output.find(c.expected), std::string::npos) << output;
+    EXPECT_EQ(std::filesystem::exists(dir.file("r.dat")), c.status == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LinkFaultTest,
+    ::testing::Values(
+        FaultCase{"one missed handshake", {"--ignore-handshakes", "1"}, "", 0, "Read Data Completed."},
+        FaultCase{"two missed handshakes", {"--ignore-handshakes", "2"}, "", 1, "Check Connection. Retry or Cancel? [Cancel]"},
+        FaultCase{"two missed, one retry", {"--ignore-handshakes", "2"}, "--retry 1", 0, "[Retry]"},
+        FaultCase{"bad checksum, block prompt OK", {"--bad-checksum", "16400"}, "--retry 1", 0, "[OK]"},
+        FaultCase{"wrong model", {"--model", "LB2424Q"}, "", 1, "Model type is wrong."},
+        FaultCase{"incompatible firmware", {"--firmware", "V201"}, "", 1, "Firmware version is V2.01"},
+        FaultCase{"no end acknowledgement", {"--no-end-ack"}, "", 0, "Read Data Completed."}),
+    [](const ::testing::TestParamInfo<FaultCase>& param) {
+        std::string name = param.param.name;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return name;
+    });
+
+TEST_F(LinkCommandTest, PortThatCannotBeOpened) {
+    EXPECT_EQ(ctl("read --port /dev/nonexistent-mv52 " + dir.file("r.dat")), 1);
+    EXPECT_NE(output.find("Cannot Open Communication Port."), std::string::npos) << output;
+    EXPECT_NE(output.find("/dev/nonexistent-mv52"), std::string::npos) << output;
+    EXPECT_EQ(ctl("write --port /dev/nonexistent-mv52 " + dir.file("missing.dat")), 1);
+    EXPECT_NE(output.find("file error."), std::string::npos) << output;
+    EXPECT_EQ(ctl("read --retry x " + dir.file("r.dat")), 2);
+    EXPECT_EQ(ctl("read --port"), 2);
+}
+
+}  // namespace
+}  // namespace mv52
