@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
@@ -97,6 +98,20 @@ INSTANTIATE_TEST_SUITE_P(
             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
         return name;
     });
+
+TEST_F(LinkCommandTest, RadioThatVanishesMidReadEndsThroughThePrompt) {
+    test::SimProcess sim({"--baud", "9600"});
+    ASSERT_FALSE(sim.path().empty());
+    std::thread unplug([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        sim.stop();
+    });
+    const int status = ctl("read --port " + sim.path() + " " + dir.file("r.dat"));
+    unplug.join();
+    EXPECT_EQ(status, 1) << output;
+    EXPECT_NE(output.find("Check Connection. Retry or Cancel? [Cancel]"), std::string::npos) << output;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.dat")));
+}
 
 TEST_F(LinkCommandTest, PortThatCannotBeOpened) {
     EXPECT_EQ(ctl("read --port /dev/nonexistent-mv52 " + dir.file("r.dat")), 1);

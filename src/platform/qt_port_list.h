@@ -1,0 +1,45 @@
+#pragma once
+// The system's serial ports under their COM numbers: what QSerialPortInfo reports, numbered
+// as port_names.h says, and outside Windows also the devices named in section "ports" that the
+// system does not report (pseudo-terminals such as the simulated radio's).
+
+#include <string>
+#include <vector>
+
+#include "app/port_list.h"
+
+namespace mv52 {
+
+class ProfileFile;
+
+// A port as the system reports it.
+struct SystemPort {
+    std::string device;       // the port name ("COM3") on Windows, the device file elsewhere
+    std::string description;  // the adapter's description, else its manufacturer
+};
+
+// The list entries, in this order:
+// - each reported port whose COM number leads back to it; a port without a number, or one
+//   whose number section "ports" gives to another device, is left out, because opening
+//   that COM number would not reach it;
+// - outside Windows, the devices of section "ports" (by COM number) that exist as character
+//   devices and were not reported. One that resolves to a reported port (a
+//   /dev/serial/by-id link) shows that port's description.
+std::vector<PortEntry> portEntries(const std::vector<SystemPort>& reported, const ProfileFile& profiles,
+                                   const std::string& settingsPath);
+
+class QtPortList final : public PortList {
+public:
+    QtPortList(const ProfileFile& profiles, std::string settingsPath);
+
+    std::vector<PortEntry> ports() override;
+
+    // What QSerialPortInfo reports now, in its order.
+    static std::vector<SystemPort> systemPorts();
+
+private:
+    const ProfileFile& profiles_;
+    std::string settingsPath_;
+};
+
+}  // namespace mv52
