@@ -1,33 +1,11 @@
 #include "app/daily_log.h"
 
-#include <array>
-#include <cstdio>
-#include <ctime>
 #include <fstream>
 
 #include "app/clock.h"
+#include "data/local_time.h"
 
 namespace mv52 {
-namespace {
-
-std::tm localTime(std::chrono::system_clock::time_point t) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
-    return local;
-}
-
-std::string format(const std::tm& t, const char* pattern) {
-    std::array<char, 64> buf{};
-    const std::size_t n = std::strftime(buf.data(), buf.size(), pattern, &t);
-    return std::string(buf.data(), n);
-}
-
-}  // namespace
 
 std::string hexText(std::span<const std::uint8_t> bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -40,15 +18,18 @@ std::string hexText(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-std::string DailyLog::pathForToday() const {
-    return folder_ + "/log" + format(localTime(clock_.now()), "%Y%m%d") + ".txt";
+std::string DailyLog::pathForToday() const { return pathFor(clock_.now()); }
+
+std::string DailyLog::pathFor(std::chrono::system_clock::time_point time) const {
+    return folder_ + "/log" + formatLocalTime(time, "%Y%m%d") + ".txt";
 }
 
 void DailyLog::writeLogLine(std::string_view title, std::string_view text) {
-    const std::tm now = localTime(clock_.now());
-    std::ofstream out(pathForToday(), std::ios::binary | std::ios::app);
+    // One instant names the file and stamps the line, also across midnight.
+    const auto now = clock_.now();
+    std::ofstream out(pathFor(now), std::ios::binary | std::ios::app);
     if (!out) return;
-    out << format(now, "%Y-%m-%d %H:%M:%S") << "---" << title << ": " << text << "\r\n";
+    out << formatLocalTime(now, "%Y-%m-%d %H:%M:%S") << "---" << title << ": " << text << "\r\n";
 }
 
 }  // namespace mv52

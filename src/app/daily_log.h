@@ -2,6 +2,7 @@
 // The daily log of every serial frame: <program folder>/logYYYYMMDD.txt, one line per frame,
 // the file named anew from the date at every line and opened and closed for each.
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,6 +30,7 @@ public:
     std::string pathForToday() const;
 
 private:
+    std::string pathFor(std::chrono::system_clock::time_point time) const;
     std::string folder_;
     const Clock& clock_;
 };

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <chrono>
-#include <ctime>
 
 #include "data/data_file.h"
+#include "data/local_time.h"
 #include "data/workspace.h"
 
 namespace mv52 {
@@ -55,18 +55,7 @@ void buildStartupDocument(Workspace& ws, const std::string& dateStamp, const std
     takeSavedCopy(ws);
 }
 
-std::string dateStampOf(std::chrono::system_clock::time_point time) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
-    std::array<char, 16> buf{};
-    const std::size_t n = std::strftime(buf.data(), buf.size(), "%Y%m%d", &local);
-    return std::string(buf.data(), n);
-}
+std::string dateStampOf(std::chrono::system_clock::time_point time) { return formatLocalTime(time, "%Y%m%d"); }
 
 std::string todayDateStamp() { return dateStampOf(std::chrono::system_clock::now()); }
 

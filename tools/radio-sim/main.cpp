@@ -105,7 +105,7 @@ public:
             flushDue();
             pollfd fds[2] = {{pty_.masterFd(), POLLIN, 0}, {signalFd_, POLLIN, 0}};
             if (writeBlocked_) fds[0].events |= POLLOUT;
-            const int ready = ::poll(fds, 2, timeoutMs());
+            const int ready = waitForEvents(fds);
             if (ready < 0) {
                 if (errno == EINTR) continue;
                 log(std::string("poll: ") + std::strerror(errno));
@@ -143,15 +143,32 @@ private:
         log(line);
     }
 
-    int timeoutMs() const {
-        auto wait = std::chrono::milliseconds(-1);
+    // How long to wait for input: until the next reply byte is due, or the stale-frame gap;
+    // negative for no limit.
+    std::chrono::microseconds timeout() const {
+        auto wait = std::chrono::microseconds(-1);
         const auto now = Clock::now();
         if (!queue_.empty() && !writeBlocked_) {
             const auto until = queue_.front().due - now;
-            wait = std::chrono::ceil<std::chrono::milliseconds>(until > Clock::duration::zero() ? until : Clock::duration::zero());
+            wait = std::chrono::ceil<std::chrono::microseconds>(until > Clock::duration::zero() ? until : Clock::duration::zero());
         }
         if (radio_.pending() > 0 && (wait.count() < 0 || wait > kStaleGap)) wait = kStaleGap;
-        return static_cast<int>(wait.count());
+        return wait;
+    }
+
+    // Paced bytes are due every ~1 ms at 9600 baud: wait with microsecond resolution where the
+    // system offers it, so that rounding up to whole milliseconds does not slow the line.
+    int waitForEvents(pollfd (&fds)[2]) const {
+        const auto wait = timeout();
+#ifdef __linux__
+        timespec ts{};
+        ts.tv_sec = static_cast<time_t>(wait.count() / 1000000);
+        ts.tv_nsec = static_cast<long>((wait.count() % 1000000) * 1000);
+        return ::ppoll(fds, 2, wait.count() < 0 ? nullptr : &ts, nullptr);
+#else
+        const auto ms = wait.count() < 0 ? -1 : std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+        return ::poll(fds, 2, static_cast<int>(ms));
+#endif
     }
 
     void flushDue() {
