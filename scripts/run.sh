@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the installation tree at build/dist and starts the program.
-# Until the desktop program exists this starts the command line's help.
-# With --demo it runs the program against the simulated radio instead (scripts/demo.sh).
+# Builds the installation tree at build/dist and starts the desktop program.
+# With --demo it first starts the simulated radio and selects it as the port (scripts/demo.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 demo=0
@@ -13,4 +12,4 @@ scripts/deps.sh build
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMV52_TESTS=OFF -DMV52_BENCH=OFF
 cmake --build build -j "$(nproc)"
 [ "$demo" -eq 0 ] || exec scripts/demo.sh build/dist "$@"
-exec build/dist/ZU_418/mv52ctl --help "$@"
+exec build/dist/ZU_418/mv52 "$@"

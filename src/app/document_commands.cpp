@@ -1,0 +1,158 @@
+#include "app/document_commands.h"
+
+#include <optional>
+#include <utility>
+
+#include "app/file_chooser.h"
+#include "app/prompter.h"
+#include "app/settings.h"
+#include "data/data_file.h"
+#include "data/workspace.h"
+#include "lang/main_window_texts.h"
+#include "lang/messages.h"
+#include "version/handover.h"
+#include "version/version_table.h"
+
+namespace mv52 {
+
+std::string fileNameWithoutFolder(std::string_view path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string documentTitle(const Workspace& workspace, LanguageIndex language) {
+    return mainWindowTitle(workspace.bandText, fileNameWithoutFolder(workspace.fileName), language);
+}
+
+DocumentCommands::DocumentCommands(DocumentContext context, DocumentWindow& window)
+    : context_(std::move(context)), window_(window) {}
+
+void DocumentCommands::showOk(const std::string& text) {
+    context_.prompter.ask(text, MessageButtons::Ok, MessageIcon::None);
+}
+
+void DocumentCommands::LoadNewDoc() {
+    window_.closeAllChildWindows();
+    loadInitialDataFile(context_.workspace, context_.programFolder, InitialKind::New);
+    window_.applyLanguage();
+    window_.openChannelEditor();
+    window_.setTitleBar();
+    window_.cascadeChildWindows();
+}
+
+void DocumentCommands::New() {
+    const MessageStyle style = messageStyle(MessageKey::MsgAllDataCleared);
+    if (context_.prompter.ask(messageText(MessageKey::MsgAllDataCleared, language()), style.buttons, style.icon) ==
+        PromptAnswer::Ok)
+        LoadNewDoc();
+}
+
+bool DocumentCommands::Open() {
+    if (documentChanged(context_.workspace)) {
+        const MessageStyle style = messageStyle(MessageKey::MsgSaveChanges);
+        const PromptAnswer answer =
+            context_.prompter.ask(messageText(MessageKey::MsgSaveChanges, language()), style.buttons, style.icon);
+        if (answer == PromptAnswer::Cancel) return false;
+        // A save that fails or is cancelled keeps the changed document rather than lose it.
+        if (answer == PromptAnswer::Yes && !saveForQuestion()) return false;
+    }
+    return chooseAndLoad();
+}
+
+bool DocumentCommands::chooseAndLoad() {
+    Workspace& ws = context_.workspace;
+    const std::optional<std::string> path = context_.files.chooseOpen(dataFileFilter(language()));
+    if (!path || path->empty()) return false;
+    previousFileName_ = ws.fileName;
+    window_.closeAllChildWindows();
+    // A refused load leaves the document and its name as they were.
+    const LoadResult result = loadDataFile(ws, *path, context_.versions);
+    if (!result.ok()) {
+        reportLoadRefusal(result);
+        // The document is unchanged: its editor comes back instead of an empty frame.
+        window_.openChannelEditor();
+        window_.cascadeChildWindows();
+        return false;
+    }
+    window_.openChannelEditor();
+    window_.setTitleBar();
+    window_.applyLanguage();
+    window_.cascadeChildWindows();
+    return true;
+}
+
+void DocumentCommands::reportLoadRefusal(const LoadResult& result) {
+    const std::string text = loadResultMessage(result, language());
+    if (result.status != LoadStatus::IncompatibleVersion) {
+        showOk(text);
+        return;
+    }
+    const MessageStyle style = messageStyle(MessageKey::MsgIncompatibleVersion);
+    if (context_.prompter.ask(text, style.buttons, style.icon) == PromptAnswer::Yes) handOver(result.fileVersion);
+}
+
+void DocumentCommands::handOver(const std::string& fileVersion) {
+    const HandoverContext handover{context_.versions,
+                                   installationFolder(context_.programFolder),
+                                   context_.programFileName,
+                                   context_.launcher,
+                                   context_.prompter,
+                                   language(),
+                                   {}};
+    switch (startProgramFor(handover, fileVersion)) {
+        case HandoverResult::Started: window_.endProgramNow(); return;
+        case HandoverResult::StartFailed: showOk(messageText(MessageKey::MsgFileError, language())); return;
+        case HandoverResult::NoSuchVersion: return;  // already reported
+    }
+}
+
+bool DocumentCommands::Save() {
+    Workspace& ws = context_.workspace;
+    if (ws.untitled) return SaveAs();
+    const MessageStyle style = messageStyle(MessageKey::MsgOverwrite);
+    const std::string question = overwriteQuestion(fileNameWithoutFolder(ws.fileName), language());
+    if (context_.prompter.ask(question, style.buttons, style.icon) != PromptAnswer::Ok) return false;
+    return saveUnder(ws.fileName);
+}
+
+bool DocumentCommands::SaveAs() {
+    const std::optional<std::string> path =
+        context_.files.chooseSave(dataFileFilter(language()), context_.workspace.fileName);
+    if (!path || path->empty()) return false;
+    return saveUnder(*path);
+}
+
+bool DocumentCommands::saveForQuestion() {
+    // An untitled document has no file of its own yet ("new.dat" names none): the user
+    // chooses one, as Save does.
+    if (context_.workspace.untitled) return SaveAs();
+    return saveUnder(context_.workspace.fileName);
+}
+
+bool DocumentCommands::saveUnder(const std::string& path) {
+    if (!saveDataFile(context_.workspace, path)) {
+        showOk(messageText(MessageKey::MsgFileError, language()));
+        return false;
+    }
+    window_.setTitleBar();
+    return true;
+}
+
+void DocumentCommands::InitialSetting() {
+    window_.closeAllChildWindows();
+    loadInitialDataFile(context_.workspace, context_.programFolder, InitialKind::Initial);
+    window_.openChannelEditor();
+    window_.cascadeChildWindows();
+}
+
+bool DocumentCommands::QueryClose() {
+    if (!documentChanged(context_.workspace)) return true;
+    const MessageStyle style = messageStyle(MessageKey::MsgSaveChanges);
+    switch (context_.prompter.ask(messageText(MessageKey::MsgSaveChanges, language()), style.buttons, style.icon)) {
+        case PromptAnswer::Yes: return saveForQuestion();
+        case PromptAnswer::No: return true;
+        default: return false;
+    }
+}
+
+}  // namespace mv52

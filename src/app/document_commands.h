@@ -1,0 +1,93 @@
+#pragma once
+// The document commands of the main window: New, Open, Save, Save As, Initial setting and
+// the question before the program closes, with every question they ask. The window itself is
+// reached through DocumentWindow, so the commands run without one.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "lang/language.h"
+
+namespace mv52 {
+
+struct Workspace;
+struct VersionTable;
+struct LoadResult;
+class Prompter;
+class FileChooser;
+class ProcessLauncher;
+
+// What the commands ask of the main window.
+class DocumentWindow {
+public:
+    virtual ~DocumentWindow() = default;
+    virtual void closeAllChildWindows() = 0;
+    virtual void openChannelEditor() = 0;
+    virtual void cascadeChildWindows() = 0;
+    // `Change_Language`: every caption of the main window in the current language.
+    virtual void applyLanguage() = 0;
+    virtual void setTitleBar() = 0;
+    // Another program version has been started for a data file: end at once, without any
+    // question and without saving.
+    virtual void endProgramNow() = 0;
+};
+
+struct DocumentContext {
+    Workspace& workspace;
+    const VersionTable& versions;
+    Prompter& prompter;
+    FileChooser& files;
+    ProcessLauncher& launcher;
+    std::string programFolder;
+    std::string programFileName;  // for the hand-over to another version
+    std::function<LanguageIndex()> language;
+};
+
+// A path without its folder ("/a/b/radio.dat" and "C:\\a\\radio.dat" give "radio.dat").
+std::string fileNameWithoutFolder(std::string_view path);
+
+// "MV52[" band "][File Name:" name without folder "]".
+std::string documentTitle(const Workspace& workspace, LanguageIndex language);
+
+class DocumentCommands {
+public:
+    DocumentCommands(DocumentContext context, DocumentWindow& window);
+
+    // The toolbar's New: the new-document initial data file, without a question. The file
+    // name and the untitled flag stay as they are.
+    void LoadNewDoc();
+    // The menu's New: "All data will be cleared." first.
+    void New();
+    // Offers to save a changed document, then the open dialog and the load. True when a
+    // file was loaded.
+    bool Open();
+    // An untitled document goes to Save As; a titled one asks before it is overwritten.
+    // True when the document was written.
+    bool Save();
+    bool SaveAs();
+    // The initial-setting data file, without a question; name and flags stay as they are.
+    void InitialSetting();
+    // Before the main window closes: offers to save a changed document. True when the close
+    // goes ahead.
+    bool QueryClose();
+
+    // The current file name as it was before the last Open.
+    const std::string& previousFileName() const { return previousFileName_; }
+
+private:
+    LanguageIndex language() const { return context_.language(); }
+    bool chooseAndLoad();
+    // The Yes of the save question.
+    bool saveForQuestion();
+    bool saveUnder(const std::string& path);
+    void reportLoadRefusal(const LoadResult& result);
+    void handOver(const std::string& fileVersion);
+    void showOk(const std::string& text);
+
+    DocumentContext context_;
+    DocumentWindow& window_;
+    std::string previousFileName_;
+};
+
+}  // namespace mv52

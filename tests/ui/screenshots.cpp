@@ -1,0 +1,65 @@
+// `mv52_ui_tests --screenshot DIR`: the main window as a user first sees it, in English and in
+// Chinese, for looking at the layout and the fonts.
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <cstdio>
+#include <string>
+
+#include "app/about_dialog.h"
+#include "data/workspace.h"
+#include "lang/set_language_dialog.h"
+#include "link/progress_window.h"
+#include "ui/ui_support.h"
+
+int writeScreenshots(const std::string& folder) {
+    using namespace mv52::test;
+    const std::pair<const char*, const char*> languages[] = {{"en", "1"}, {"zh", "2"}};
+    int failures = 0;
+    for (const auto& [suffix, stored] : languages) {
+        WindowRig rig(0x0804, std::string("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=") + stored +
+                                  "\r\n");
+        mv52::MainWindow& w = rig.window();
+        w.resize(966, 700);
+        // Let the layout and the background settle.
+        waitUntil([] { return false; }, 300);
+        const QString path = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-main-%1.png").arg(suffix));
+        if (!w.grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+            ++failures;
+        } else {
+            std::printf("%s\n", path.toLocal8Bit().constData());
+        }
+    }
+    // The small windows in Chinese, where long captions and CJK glyphs would show a problem.
+    {
+        ScriptedDetailPrompter prompter;
+        mv52::FrmProgress progress(prompter, [] { return mv52::LanguageIndex::Chinese; });
+        QPixmap shot;
+        progress.open(mv52::CommOperation::Read, [&] {
+            progress.setProgress(37);
+            waitUntil([] { return false; }, 100);
+            shot = progress.grab();
+            progress.close();
+        });
+        const QString path = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-progress-zh.png"));
+        if (!shot.save(path)) ++failures;
+    }
+    {
+        mv52::FrmSetLanguage language(mv52::LanguageIndex::Chinese, mv52::LanguageIndex::Chinese);
+        language.show();
+        waitUntil([] { return false; }, 100);
+        if (!language.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-language-zh.png"))))
+            ++failures;
+        mv52::AboutDialog about(mv52::LanguageIndex::Chinese);
+        about.show();
+        waitUntil([] { return false; }, 100);
+        if (!about.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-about-zh.png"))))
+            ++failures;
+    }
+    // The window icon as drawn, at the size a desktop shows it.
+    const QString icon = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-icon.png"));
+    if (!mv52::programIcon().pixmap(128, 128).save(icon)) ++failures;
+    return failures == 0 ? 0 : 1;
+}
