@@ -63,6 +63,16 @@ public:
     std::chrono::system_clock::time_point now() const override { return time; }
 };
 
+// The answer of a box's first button: Yes, Retry or OK.
+inline PromptAnswer firstButton(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel: return PromptAnswer::Yes;
+        case MessageButtons::RetryCancel: return PromptAnswer::Retry;
+        default: return PromptAnswer::Ok;
+    }
+}
+
 // Answers from a script (default: the first button) and records every question.
 class ScriptedPrompter : public Prompter {
 public:
@@ -81,12 +91,7 @@ public:
             answers.pop_front();
             return a;
         }
-        switch (buttons) {
-            case MessageButtons::YesNo:
-            case MessageButtons::YesNoCancel: return PromptAnswer::Yes;
-            case MessageButtons::RetryCancel: return PromptAnswer::Retry;
-            default: return PromptAnswer::Ok;
-        }
+        return firstButton(buttons);
     }
 };
 

@@ -56,12 +56,7 @@ public:
             answers.pop_front();
             return a;
         }
-        switch (buttons) {
-            case MessageButtons::YesNo:
-            case MessageButtons::YesNoCancel: return PromptAnswer::Yes;
-            case MessageButtons::RetryCancel: return PromptAnswer::Retry;
-            default: return PromptAnswer::Ok;
-        }
+        return firstButton(buttons);
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> t;
