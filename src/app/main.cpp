@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         mv52::StartupServices startup{profiles, locale, clock, mv52::programFolder(argc > 0 ? argv[0] : nullptr)};
         std::unique_ptr<mv52::AppState> app = mv52::runStartup(startup);
 
-        mv52::QtPrompter prompter;
+        mv52::QtPrompter prompter({}, [&app] { return app->language(); });
         if (app->warnAboutVersionTable()) {
             const mv52::MessageStyle style = mv52::messageStyle(mv52::MessageKey::MsgVersionTableMissing);
             prompter.ask(mv52::messageText(mv52::MessageKey::MsgVersionTableMissing, app->language()), style.buttons,

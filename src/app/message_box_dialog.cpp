@@ -1,6 +1,7 @@
 #include "app/message_box_dialog.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -63,7 +64,8 @@ QString shownText(const std::string& text) {
 
 }  // namespace
 
-QtPrompter::QtPrompter(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
+QtPrompter::QtPrompter(std::function<QWidget*()> owner, std::function<LanguageIndex()> language)
+    : owner_(std::move(owner)), language_(std::move(language)) {}
 
 PromptAnswer QtPrompter::ask(const std::string& text, MessageButtons buttons, MessageIcon icon) {
     return askWithDetail(text, {}, buttons, icon);
@@ -80,6 +82,14 @@ PromptAnswer QtPrompter::askWithDetail(const std::string& text, const std::strin
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(firstButton(buttons));
+    // The buttons speak the program's language, whatever Qt's own translations hold.
+    const LanguageIndex language = language_ ? language_() : LanguageIndex::English;
+    const std::pair<QMessageBox::StandardButton, MessageKey> captions[] = {
+        {QMessageBox::Ok, MessageKey::MsgButtonOk},   {QMessageBox::Cancel, MessageKey::MsgButtonCancel},
+        {QMessageBox::Yes, MessageKey::MsgButtonYes}, {QMessageBox::No, MessageKey::MsgButtonNo},
+        {QMessageBox::Retry, MessageKey::MsgButtonRetry}};
+    for (const auto& [standard, key] : captions)
+        if (QAbstractButton* b = box.button(standard)) b->setText(QString::fromStdString(messageText(key, language)));
     if (!detail.empty()) box.setDetailedText(shownText(detail));
     box.exec();
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/prompter.h"
+#include "lang/language.h"
 
 namespace mv52 {
 
@@ -21,7 +22,7 @@ class QtPrompter final : public DetailPrompter {
 public:
     // `owner` names the window a box belongs to; by default the active modal window, else
     // the active window.
-    explicit QtPrompter(std::function<QWidget*()> owner = {});
+    explicit QtPrompter(std::function<QWidget*()> owner = {}, std::function<LanguageIndex()> language = {});
 
     PromptAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
     PromptAnswer askWithDetail(const std::string& text, const std::string& detail, MessageButtons buttons,
@@ -29,6 +30,7 @@ public:
 
 private:
     std::function<QWidget*()> owner_;
+    std::function<LanguageIndex()> language_;  // of the button captions; English when empty
 };
 
 // The windows' error convention: a handler traps its own failure and shows a message box

@@ -46,6 +46,9 @@ constexpr Entry kMessages[] = {
      "Version.ini is missing or incomplete. No data file or radio version counts as compatible.",
      "Version.ini 缺失或不完整，所有数据文件和对讲机版本都将视为不兼容。"},
     {MessageKey::MsgCancelTransfer, "Cancel the transfer with the radio?", "是否取消与对讲机的数据传输？"},
+    {MessageKey::MsgButtonYes, "&Yes", "是(&Y)"},
+    {MessageKey::MsgButtonNo, "&No", "否(&N)"},
+    {MessageKey::MsgButtonRetry, "&Retry", "重试(&R)"},
 };
 
 }  // namespace
@@ -80,6 +83,9 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
         case MessageKey::MsgModelWrong:
         case MessageKey::MsgButtonOk:
         case MessageKey::MsgButtonCancel:
+        case MessageKey::MsgButtonYes:
+        case MessageKey::MsgButtonNo:
+        case MessageKey::MsgButtonRetry:
         case MessageKey::MsgFirmwareVersionIs:
         case MessageKey::MsgSoftwareVersionIs:
         case MessageKey::MsgDataFileVersionIs:

@@ -40,6 +40,10 @@ enum class MessageKey {
     MsgVersionTableMissing,
     // Our own: the user closes the progress window while a transfer runs.
     MsgCancelTransfer,
+    // Our own: the captions of the remaining message-box buttons.
+    MsgButtonYes,
+    MsgButtonNo,
+    MsgButtonRetry,
 };
 
 std::string messageText(MessageKey key, LanguageIndex language);

@@ -164,6 +164,33 @@ TEST(MessageBoxes, CarryTheCaptionButtonsIconAndDetailAsked) {
     }
 }
 
+TEST(MessageBoxes, ButtonsSpeakTheProgramsLanguage) {
+    LanguageIndex language = LanguageIndex::Chinese;
+    QtPrompter prompter({}, [&] { return language; });
+    QStringList captions;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        captions.clear();
+        for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            captions << box->button(b)->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    prompter.ask("File has been modify,save it now?", MessageButtons::YesNoCancel, MessageIcon::Warning);
+    EXPECT_EQ(captions, (QStringList{QString::fromUtf8("是(&Y)"), QString::fromUtf8("否(&N)"),
+                                     QString::fromUtf8("取消(&C)")}));
+    language = LanguageIndex::English;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        captions = {box->button(QMessageBox::Retry)->text(), box->button(QMessageBox::Cancel)->text()};
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(prompter.ask("Check Connection. Retry or Cancel?", MessageButtons::RetryCancel, MessageIcon::None),
+              PromptAnswer::Cancel);
+    EXPECT_EQ(captions, (QStringList{"&Retry", "&Cancel"}));
+}
+
 TEST(MessageBoxes, AFailingHandlerShowsItsNameAndNothingEscapes) {
     ScriptedDetailPrompter prompter;
     bool after = false;
