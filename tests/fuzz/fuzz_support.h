@@ -3,16 +3,21 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace mv52::fuzz {
 
-// A private folder for this fuzzing process.
+// A private folder for this fuzzing process, removed when the process exits.
 inline const std::filesystem::path& scratch() {
     static const std::filesystem::path dir = [] {
         auto d = std::filesystem::temp_directory_path() / ("mv52-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(d / "Init");
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(scratch(), ignored);
+        });
         return d;
     }();
     return dir;
