@@ -99,11 +99,7 @@ void DocumentCommands::handOver(const std::string& fileVersion) {
                                    context_.prompter,
                                    language(),
                                    {}};
-    switch (startProgramFor(handover, fileVersion)) {
-        case HandoverResult::Started: window_.endProgramNow(); return;
-        case HandoverResult::StartFailed: showOk(messageText(MessageKey::MsgFileError, language())); return;
-        case HandoverResult::NoSuchVersion: return;  // already reported
-    }
+    mv52::handOverToVersion(handover, fileVersion, [this] { window_.endProgramNow(); });
 }
 
 bool DocumentCommands::Save() {

@@ -722,14 +722,7 @@ void MainWindow::handOverToVersion(const std::string& firmwareVersion) {
                                    services_.prompter,
                                    language(),
                                    [this] { link_.close(); }};
-    switch (startProgramFor(handover, firmwareVersion)) {
-        case HandoverResult::Started: endProgramNow(); return;
-        case HandoverResult::StartFailed:
-            services_.prompter.ask(messageText(MessageKey::MsgFileError, language()), MessageButtons::Ok,
-                                   MessageIcon::None);
-            return;
-        case HandoverResult::NoSuchVersion: return;
-    }
+    mv52::handOverToVersion(handover, firmwareVersion, [this] { endProgramNow(); });
 }
 
 void MainWindow::endProgramNow() {

@@ -28,4 +28,15 @@ HandoverResult startProgramFor(const HandoverContext& c, const std::string& othe
     return started ? HandoverResult::Started : HandoverResult::StartFailed;
 }
 
+void handOverToVersion(const HandoverContext& c, const std::string& otherVersion,
+                       const std::function<void()>& endProgram) {
+    switch (startProgramFor(c, otherVersion)) {
+        case HandoverResult::Started: endProgram(); return;
+        case HandoverResult::StartFailed:
+            c.prompter.ask(messageText(MessageKey::MsgFileError, c.language), MessageButtons::Ok, MessageIcon::None);
+            return;
+        case HandoverResult::NoSuchVersion: return;  // already reported
+    }
+}
+
 }  // namespace mv52

@@ -43,4 +43,9 @@ std::string otherProgramPath(const std::string& installationFolder, const std::s
 // ("V" and three digits) is accepted, anything else counts as no pair.
 HandoverResult startProgramFor(const HandoverContext& context, const std::string& otherVersion);
 
+// The whole hand-over as the windows run it: start the other program, then `endProgram` at
+// once; a program that cannot be started is reported as "file error.".
+void handOverToVersion(const HandoverContext& context, const std::string& otherVersion,
+                       const std::function<void()>& endProgram);
+
 }  // namespace mv52
