@@ -2,9 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "data/codec.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "data/data_file.h"
-#include "data/data_file_layout.h"
-#include "data/default_document.h"
+#include "document/data_file.h"
+#include "document/data_file_layout.h"
+#include "document/default_document.h"
 #include "data/file_io.h"
-#include "data/workspace.h"
+#include "document/workspace.h"
 #include "version/version_table.h"
 
 namespace {

@@ -7,10 +7,10 @@ scripts/deps.sh test
 jobs="$(nproc)"
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DMV52_FUZZ=ON -DMV52_TESTS=OFF -DMV52_BENCH=OFF
+  -DMV52_FUZZ=ON -DMV52_TESTS=OFF -DMV52_BENCH=OFF -DMV52_WERROR=ON
 cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz --output-on-failure
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMV52_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMV52_SANITIZE=ON -DMV52_WERROR=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"

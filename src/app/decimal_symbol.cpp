@@ -1,6 +1,6 @@
 #include "app/decimal_symbol.h"
 
-#include "app/locale.h"
+#include "system/locale.h"
 
 namespace mv52 {
 

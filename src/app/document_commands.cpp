@@ -3,11 +3,11 @@
 #include <optional>
 #include <utility>
 
-#include "app/file_chooser.h"
-#include "app/prompter.h"
+#include "system/file_chooser.h"
+#include "system/prompter.h"
 #include "app/settings.h"
-#include "data/data_file.h"
-#include "data/workspace.h"
+#include "document/data_file.h"
+#include "document/workspace.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
 #include "version/handover.h"
@@ -31,7 +31,7 @@ void DocumentCommands::showOk(const std::string& text) {
     context_.prompter.ask(text, MessageButtons::Ok, MessageIcon::None);
 }
 
-void DocumentCommands::LoadNewDoc() {
+void DocumentCommands::loadNewDocument() {
     window_.closeAllChildWindows();
     loadInitialDataFile(context_.workspace, context_.programFolder, InitialKind::New);
     window_.applyLanguage();
@@ -40,14 +40,17 @@ void DocumentCommands::LoadNewDoc() {
     window_.cascadeChildWindows();
 }
 
-void DocumentCommands::New() {
+bool DocumentCommands::confirmClearing() {
     const MessageStyle style = messageStyle(MessageKey::MsgAllDataCleared);
-    if (context_.prompter.ask(messageText(MessageKey::MsgAllDataCleared, language()), style.buttons, style.icon) ==
-        PromptAnswer::Ok)
-        LoadNewDoc();
+    return context_.prompter.ask(messageText(MessageKey::MsgAllDataCleared, language()), style.buttons, style.icon) ==
+           PromptAnswer::Ok;
 }
 
-bool DocumentCommands::Open() {
+void DocumentCommands::newDocument() {
+    if (confirmClearing()) loadNewDocument();
+}
+
+bool DocumentCommands::open() {
     if (documentChanged(context_.workspace)) {
         const MessageStyle style = messageStyle(MessageKey::MsgSaveChanges);
         const PromptAnswer answer =
@@ -60,13 +63,17 @@ bool DocumentCommands::Open() {
 }
 
 bool DocumentCommands::chooseAndLoad() {
-    Workspace& ws = context_.workspace;
     const std::optional<std::string> path = context_.files.chooseOpen(dataFileFilter(language()));
     if (!path || path->empty()) return false;
+    return openFile(*path);
+}
+
+bool DocumentCommands::openFile(const std::string& path) {
+    Workspace& ws = context_.workspace;
     previousFileName_ = ws.fileName;
     window_.closeAllChildWindows();
     // A refused load leaves the document and its name as they were.
-    const LoadResult result = loadDataFile(ws, *path, context_.versions);
+    const LoadResult result = loadDataFile(ws, path, context_.versions);
     if (!result.ok()) {
         reportLoadRefusal(result);
         // The document is unchanged: its editor comes back instead of an empty frame.
@@ -102,16 +109,16 @@ void DocumentCommands::handOver(const std::string& fileVersion) {
     mv52::handOverToVersion(handover, fileVersion, [this] { window_.endProgramNow(); });
 }
 
-bool DocumentCommands::Save() {
+bool DocumentCommands::save() {
     Workspace& ws = context_.workspace;
-    if (ws.untitled) return SaveAs();
+    if (ws.untitled) return saveAs();
     const MessageStyle style = messageStyle(MessageKey::MsgOverwrite);
     const std::string question = overwriteQuestion(fileNameWithoutFolder(ws.fileName), language());
     if (context_.prompter.ask(question, style.buttons, style.icon) != PromptAnswer::Ok) return false;
     return saveUnder(ws.fileName);
 }
 
-bool DocumentCommands::SaveAs() {
+bool DocumentCommands::saveAs() {
     const std::optional<std::string> path =
         context_.files.chooseSave(dataFileFilter(language()), context_.workspace.fileName);
     if (!path || path->empty()) return false;
@@ -121,7 +128,7 @@ bool DocumentCommands::SaveAs() {
 bool DocumentCommands::saveForQuestion() {
     // An untitled document has no file of its own yet ("new.dat" names none): the user
     // chooses one, as Save does.
-    if (context_.workspace.untitled) return SaveAs();
+    if (context_.workspace.untitled) return saveAs();
     return saveUnder(context_.workspace.fileName);
 }
 
@@ -134,14 +141,16 @@ bool DocumentCommands::saveUnder(const std::string& path) {
     return true;
 }
 
-void DocumentCommands::InitialSetting() {
+void DocumentCommands::initialSetting() {
+    // Replacing a changed document (one just read from a radio, say) would lose it unasked.
+    if (documentChanged(context_.workspace) && !confirmClearing()) return;
     window_.closeAllChildWindows();
     loadInitialDataFile(context_.workspace, context_.programFolder, InitialKind::Initial);
     window_.openChannelEditor();
     window_.cascadeChildWindows();
 }
 
-bool DocumentCommands::QueryClose() {
+bool DocumentCommands::queryClose() {
     if (!documentChanged(context_.workspace)) return true;
     const MessageStyle style = messageStyle(MessageKey::MsgSaveChanges);
     switch (context_.prompter.ask(messageText(MessageKey::MsgSaveChanges, language()), style.buttons, style.icon)) {

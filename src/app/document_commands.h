@@ -56,21 +56,25 @@ public:
 
     // The toolbar's New: the new-document initial data file, without a question. The file
     // name and the untitled flag stay as they are.
-    void LoadNewDoc();
+    void loadNewDocument();
     // The menu's New: "All data will be cleared." first.
-    void New();
+    void newDocument();
     // Offers to save a changed document, then the open dialog and the load. True when a
     // file was loaded.
-    bool Open();
+    bool open();
+    // Loads `path` as Open does once the dialog has chosen it (the program's command line).
+    // True when it was loaded; a refused file leaves the document as it was.
+    bool openFile(const std::string& path);
     // An untitled document goes to Save As; a titled one asks before it is overwritten.
     // True when the document was written.
-    bool Save();
-    bool SaveAs();
-    // The initial-setting data file, without a question; name and flags stay as they are.
-    void InitialSetting();
+    bool save();
+    bool saveAs();
+    // The initial-setting data file; name and flags stay as they are. A changed document is
+    // replaced only after "All data will be cleared." is answered OK.
+    void initialSetting();
     // Before the main window closes: offers to save a changed document. True when the close
     // goes ahead.
-    bool QueryClose();
+    bool queryClose();
 
     // The current file name as it was before the last Open.
     const std::string& previousFileName() const { return previousFileName_; }
@@ -78,6 +82,8 @@ public:
 private:
     LanguageIndex language() const { return context_.language(); }
     bool chooseAndLoad();
+    // "All data will be cleared." answered OK.
+    bool confirmClearing();
     // The Yes of the save question.
     bool saveForQuestion();
     bool saveUnder(const std::string& path);

@@ -1,5 +1,5 @@
 #pragma once
-// The port dialog FrmComSet without its window: the list of port names, the selected entry
+// The port dialog PortDialog without its window: the list of port names, the selected entry
 // and `PortID`, the refresh that keeps the user's pick, and what OK stores.
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/port_list.h"
+#include "system/port_list.h"
 
 namespace mv52 {
 

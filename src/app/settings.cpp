@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 #include "data/numeric.h"
 #include "data/value_helpers.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lang/language_dialog.h"
+#include "lang/language_choice.h"
 
 namespace mv52 {
 

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/clock.h"
-#include "app/locale.h"
-#include "data/default_document.h"
+#include "system/clock.h"
+#include "system/locale.h"
+#include "document/default_document.h"
 
 namespace mv52 {
 

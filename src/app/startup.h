@@ -7,7 +7,7 @@
 
 #include "app/decimal_symbol.h"
 #include "app/settings.h"
-#include "data/workspace.h"
+#include "document/workspace.h"
 #include "lang/messages.h"
 #include "version/version_table.h"
 

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "channels/channel_record.h"
-#include "data/document.h"
 #include "data/frequency.h"
 #include "data/groups.h"
 #include "data/image_fields.h"
@@ -107,26 +106,22 @@ void encodeChannel(RadioImage& image, int workMode, int group, const ChannelReco
     }
 }
 
-void decodeChannel(Document& doc, const RadioImage& image, int workMode, int group, int n) {
+bool decodeChannel(const RadioImage& image, int workMode, int group, int n, ChannelRecord& record) {
     const BitPosition presence = presenceBit(workMode, group, n);
-    if (!isVfoGroup(workMode, group) && !image.bit(presence.index, presence.bit)) return;
-
-    std::int16_t& count = doc.count(workMode, group);
-    if (count < 0 || count >= kSlotsPerGroup) return;
+    if (!isVfoGroup(workMode, group) && !image.bit(presence.index, presence.bit)) return false;
     const std::uint32_t slot = slotAddress(workMode, group, n);
     const std::string freq =
         imageToStored({image.at(slot), image.at(slot + 1), image.at(slot + 2), image.at(slot + 3)});
-    if (!isImageFrequency(freq)) return;  // an erased slot is no channel
+    if (!isImageFrequency(freq)) return false;  // an erased slot is no channel
 
-    ++count;
-    ChannelRecord& r = doc.channels.slot(workMode, group, count);
-    r.ChannelNumber = static_cast<std::int16_t>(n);
-    r.Present = 1;
+    record.ChannelNumber = static_cast<std::int16_t>(n);
+    record.Present = 1;
     const BitPosition scan = scanBit(workMode, group, n);
-    r.ScanAdd = image.bit(scan.index, scan.bit) ? 1 : 0;
-    r.RxFrequency.set(freq);
+    record.ScanAdd = image.bit(scan.index, scan.bit) ? 1 : 0;
+    record.RxFrequency.set(freq);
     ImageMapper io = ImageMapper::unpacker(image);
-    mapSlotFields(io, slot, r);
+    mapSlotFields(io, slot, record);
+    return true;
 }
 
 }  // namespace mv52

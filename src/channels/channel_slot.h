@@ -7,7 +7,6 @@
 namespace mv52 {
 
 struct ChannelRecord;
-struct Document;
 class RadioImage;
 
 struct BitPosition {
@@ -25,9 +24,9 @@ BitPosition scanBit(int workMode, int group, int n);
 // bit. A channel numbered above the group's capacity is skipped. Byte 15 is not written.
 void encodeChannel(RadioImage& image, int workMode, int group, const ChannelRecord& record);
 
-// Appends channel n of the group to the document when the image holds it (present and with a
-// frequency of eight decimal digits). `TxFrequency` and the reserved fields keep the values
-// the table position held.
-void decodeChannel(Document& doc, const RadioImage& image, int workMode, int group, int n);
+// Reads channel n of the group into `record` when the image holds it (present and with a
+// frequency of eight decimal digits); false, with `record` untouched, when it does not.
+// `TxFrequency` and the reserved fields keep the values the record held.
+bool decodeChannel(const RadioImage& image, int workMode, int group, int n, ChannelRecord& record);
 
 }  // namespace mv52

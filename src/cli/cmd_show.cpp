@@ -6,7 +6,7 @@
 
 #include "channels/tone_codes.h"
 #include "cli/common.h"
-#include "data/data_file.h"
+#include "document/data_file.h"
 #include "data/value_helpers.h"
 
 namespace mv52::cli {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "data/data_file.h"
-#include "data/default_document.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
 #include "lang/messages.h"
 
 namespace mv52::cli {

@@ -2,7 +2,8 @@
 
 #include <ostream>
 
-#include "data/workspace.h"
+#include "document/workspace.h"
+#include "lang/messages.h"
 
 namespace mv52::cli {
 namespace {

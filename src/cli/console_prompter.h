@@ -6,7 +6,7 @@
 
 #include <iosfwd>
 
-#include "app/prompter.h"
+#include "system/prompter.h"
 #include "lang/language.h"
 
 namespace mv52::cli {

@@ -7,8 +7,8 @@
 #include <charconv>
 #include <ostream>
 
-#include "app/clock.h"
-#include "app/daily_log.h"
+#include "system/clock.h"
+#include "system/daily_log.h"
 #include "app/settings.h"
 #include "cli/console_prompter.h"
 #include "cli/progress_bar.h"

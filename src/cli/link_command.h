@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "data/workspace.h"
+#include "document/workspace.h"
 
 namespace mv52::cli {
 

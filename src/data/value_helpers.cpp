@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "data/document.h"
+#include "data/groups.h"
 #include "data/numeric.h"
 
 namespace mv52 {
@@ -55,26 +55,6 @@ std::string parentFolderOfPath(std::string_view path) {
     return std::string(path.substr(0, sep));
 }
 
-std::vector<std::string> modeList(const OptionRecord& o, bool excludePa) {
-    std::vector<std::string> items;
-    if (o.fmEnable) items.emplace_back("FM");
-    if (o.amEnable) items.emplace_back("AM");
-    if (o.usbEnable) items.emplace_back("USB");
-    if (o.lsbEnable) items.emplace_back("LSB");
-    if (o.paEnable && !excludePa) items.emplace_back("PA");
-    if (o.cwEnable) items.emplace_back("CW");
-    return items;
-}
-
-int validMode(const OptionRecord& o, int mode) {
-    const std::array<bool, 5> enabled{o.fmEnable != 0, o.amEnable != 0, o.usbEnable != 0,
-                                      o.lsbEnable != 0, o.paEnable != 0};
-    if (mode >= 0 && mode <= 4 && enabled[static_cast<std::size_t>(mode)]) return mode;
-    for (int m = 0; m < 5; ++m)
-        if (enabled[static_cast<std::size_t>(m)]) return m;
-    return 0;
-}
-
 int listIndexByText(const std::vector<std::string>& items, std::string_view text) {
     if (items.empty()) return -1;
     const auto it = std::find(items.begin(), items.end(), text);
@@ -84,19 +64,6 @@ int listIndexByText(const std::vector<std::string>& items, std::string_view text
 int listIndexByIndex(const std::vector<std::string>& items, int index) {
     if (items.empty()) return -1;
     return index >= 0 && index < static_cast<int>(items.size()) ? index : 0;
-}
-
-std::vector<std::string> sortedChannelList(const Document& doc, int workMode, int group, int kind) {
-    std::vector<int> numbers;
-    const int count = std::clamp<int>(doc.count(workMode, group), 0, kSlotsPerGroup);
-    for (int p = 1; p <= count; ++p) {
-        const int n = doc.channels.slot(workMode, group, p).ChannelNumber;
-        if ((kind == 0 && n >= 1 && n <= 40) || (kind == 1 && n >= 41)) numbers.push_back(n);
-    }
-    std::stable_sort(numbers.begin(), numbers.end());
-    std::vector<std::string> items;
-    for (int n : numbers) items.push_back(kind == 0 ? std::to_string(n) : "M" + std::to_string(n - 40));
-    return items;
 }
 
 }  // namespace mv52

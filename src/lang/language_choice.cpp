@@ -1,5 +1,5 @@
 // The logic behind the language dialog (the window itself is set_language_dialog.cpp).
-#include "lang/language_dialog.h"
+#include "lang/language_choice.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "lang/language_tables.h"
 
-#include "data/workspace.h"
+#include "data/comm_operation.h"
 
 namespace mv52 {
 namespace {

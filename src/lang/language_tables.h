@@ -20,7 +20,7 @@
 
 namespace mv52 {
 
-enum class CommOperation : int;  // data/workspace.h
+enum class CommOperation : int;  // data/comm_operation.h
 
 // Texts that belong to no single window.
 enum class SharedText {
@@ -44,7 +44,7 @@ std::string portText(std::uint16_t comPort, LanguageIndex language);
 // The switch list of the editors that use the shared values: "OFF", "ON" / "关", "开".
 std::vector<std::string> offOnItems(LanguageIndex language);
 
-// Texts of the language dialog `FrmSetLanguage`.
+// Texts of the language dialog `LanguageDialog`.
 enum class LanguageDialogText {
     Caption,      // "Language Setup"
     ModeLabel,    // `Label1`, "Language Mode"

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "data/workspace.h"
+#include "data/comm_operation.h"
 
 namespace mv52 {
 namespace {

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "lang/language.h"
+#include "system/prompter.h"
 
 namespace mv52 {
 
-enum class CommOperation : int;  // data/workspace.h
+enum class CommOperation : int;  // data/comm_operation.h
 
 enum class MessageKey {
     MsgAllDataCleared,
@@ -50,9 +51,6 @@ std::string messageText(MessageKey key, LanguageIndex language);
 
 // Every message box carries the application title as its caption.
 inline constexpr std::string_view kMessageBoxCaption = "MV52";
-
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class MessageIcon { None, Question, Warning, Error };
 
 struct MessageStyle {
     MessageButtons buttons;

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "app/daily_log.h"
-#include "app/timer.h"
-#include "data/codec.h"
+#include "system/daily_log.h"
+#include "system/timer.h"
+#include "document/codec.h"
 #include "link/progress_view.h"
 #include "link/serial_link.h"
 #include "version/version_table.h"
@@ -71,7 +71,7 @@ LinkStartResult LinkSession::start(CommOperation operation) {
     lastSucceeded_ = false;
     radioModel_.clear();
 
-    if (!OpenLinkPort(operation)) {
+    if (!openLinkPort(operation)) {
         if (stillCurrent(generation)) workspace_.commOperation = CommOperation::None;
         return LinkStartResult::PortFailed;
     }
@@ -88,16 +88,16 @@ LinkStartResult LinkSession::start(CommOperation operation) {
     if (operation == CommOperation::Write) encodeDocument(workspace_);
     // A modal view returns from open() only when it closes: nothing may follow this call.
     progress_.open(operation, [this, generation] {
-        if (stillCurrent(generation) && running() && step_ == kStepIdle) StartHandshake();
+        if (stillCurrent(generation) && running() && step_ == kStepIdle) startHandshake();
     });
     return LinkStartResult::Started;
 }
 
 void LinkSession::cancel() {
-    if (running() && !ending_) EndSession(false);
+    if (running() && !ending_) endSession(false);
 }
 
-bool LinkSession::OpenLinkPort(CommOperation operation) {
+bool LinkSession::openLinkPort(CommOperation operation) {
     if (operation == CommOperation::Read || operation == CommOperation::Write) address_ = kFirstAddress;
     handshakeTimeouts_ = 0;
     identificationTimeouts_ = 0;
@@ -107,7 +107,14 @@ bool LinkSession::OpenLinkPort(CommOperation operation) {
     const LinkOpenResult opened = link_.open(comPort_);
     if (!opened.ok) {
         openFailureReason_ = opened.reason;
-        ask(MessageKey::MsgCannotOpenPort);
+        // The box keeps its text; the system's reason goes below it where the prompter can
+        // show one.
+        const MessageStyle style = messageStyle(MessageKey::MsgCannotOpenPort);
+        const std::string text = messageText(MessageKey::MsgCannotOpenPort, language_());
+        if (auto* detailed = dynamic_cast<DetailPrompter*>(&prompter_); detailed && !opened.reason.empty())
+            detailed->askWithDetail(text, opened.reason, style.buttons, style.icon);
+        else
+            prompter_.ask(text, style.buttons, style.icon);
         return false;
     }
     openFailureReason_.clear();
@@ -115,12 +122,12 @@ bool LinkSession::OpenLinkPort(CommOperation operation) {
     return true;
 }
 
-void LinkSession::StartHandshake() {
+void LinkSession::startHandshake() {
     step_ = kStepHandshake;
     sendAwaitingReply(handshakeRequest());
 }
 
-void LinkSession::SendFrame(const LinkRequest& request) {
+void LinkSession::sendFrame(const LinkRequest& request) {
     sendBuffer_ = request.bytes;
     log_.writeLogLine(kLogTitleSent, hexText(sendBuffer_));
     link_.setReceiveThreshold(request.replyLength);
@@ -134,7 +141,7 @@ void LinkSession::sendAwaitingReply(const LinkRequest& request) {
     waitTimer_.start(kReplyTimeout, [this, token] {
         if (token == waitToken_) onWaitTimeout();
     });
-    SendFrame(request);
+    sendFrame(request);
 }
 
 void LinkSession::stopWaiting() {
@@ -161,7 +168,7 @@ void LinkSession::onDataReceived(const LinkBytes& bytes) {
             workspace_.image.set(static_cast<std::uint32_t>(address_) + i, reply.data[i]);
         applyProgress(address_);
     }
-    LinkStep();
+    linkStep();
 }
 
 void LinkSession::onPortError(const std::string& reason) {
@@ -170,7 +177,7 @@ void LinkSession::onPortError(const std::string& reason) {
     if (awaitingReply_) onWaitTimeout();
 }
 
-void LinkSession::LinkStep() {
+void LinkSession::linkStep() {
     stopWaiting();
     switch (step_) {
         case kStepHandshake:
@@ -192,8 +199,8 @@ void LinkSession::LinkStep() {
         }
         case kStepWriteBlock:
         case kStepReadBlock: nextBlock(); return;
-        case kStepEndAfterLastBlock: EndSession(true); return;
-        default: EndSession(false); return;
+        case kStepEndAfterLastBlock: endSession(true); return;
+        default: endSession(false); return;
     }
 }
 
@@ -224,7 +231,7 @@ void LinkSession::onWaitTimeout() {
                 retryPrompt();
             } else {
                 ++handshakeTimeouts_;
-                StartHandshake();
+                startHandshake();
             }
             return;
         case kStepIdentification:
@@ -241,8 +248,8 @@ void LinkSession::onWaitTimeout() {
         case kStepWriteBlock:
         case kStepReadBlock: blockPrompt(); return;
         // A missing acknowledgement of the end request does not spoil a complete transfer.
-        case kStepEndAfterLastBlock: EndSession(true); return;
-        default: EndSession(false); return;
+        case kStepEndAfterLastBlock: endSession(true); return;
+        default: endSession(false); return;
     }
 }
 
@@ -251,9 +258,9 @@ void LinkSession::retryPrompt() {
     const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::RetryCancel);
     if (!stillCurrent(generation)) return;
     if (answer == PromptAnswer::Retry)
-        StartHandshake();
+        startHandshake();
     else
-        EndSession(false);
+        endSession(false);
 }
 
 void LinkSession::blockPrompt() {
@@ -261,13 +268,13 @@ void LinkSession::blockPrompt() {
     const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::OkCancelQuestion);
     if (!stillCurrent(generation)) return;
     if (answer != PromptAnswer::Ok) {
-        EndSession(false);
+        endSession(false);
         return;
     }
     // The whole transfer starts again from address 0; the image keeps what it holds.
     handshakeTimeouts_ = 0;
     identificationTimeouts_ = 0;
-    StartHandshake();
+    startHandshake();
     address_ = kFirstAddress;
     progress_.setProgress(0);
     lastShownPercent_ = 0;
@@ -297,7 +304,7 @@ void LinkSession::applyProgress(int address) {
     if (progress_.visible()) progress_.setProgress(percent);
 }
 
-void LinkSession::EndSession(bool success) {
+void LinkSession::endSession(bool success) {
     if (ending_) return;
     ending_ = true;
     ++generation_;

@@ -18,8 +18,8 @@
 #include <functional>
 #include <string>
 
-#include "app/prompter.h"
-#include "data/workspace.h"
+#include "system/prompter.h"
+#include "document/workspace.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "link/frames.h"
@@ -99,11 +99,11 @@ public:
 
 private:
     LinkStartResult start(CommOperation operation);
-    bool OpenLinkPort(CommOperation operation);
-    void StartHandshake();
-    void LinkStep();
-    void EndSession(bool success);
-    void SendFrame(const LinkRequest& request);
+    bool openLinkPort(CommOperation operation);
+    void startHandshake();
+    void linkStep();
+    void endSession(bool success);
+    void sendFrame(const LinkRequest& request);
 
     void onDataReceived(const LinkBytes& bytes);
     void onPortError(const std::string& reason);

@@ -5,7 +5,7 @@
 
 namespace mv52 {
 
-enum class CommOperation : int;  // data/workspace.h
+enum class CommOperation : int;  // data/comm_operation.h
 
 class ProgressView {
 public:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "data/document.h"
+#include "options/option_record.h"
 #include "data/image_fields.h"
 #include "data/radio_image.h"
 
@@ -19,9 +19,9 @@ constexpr GroupBases kGroupBases[2] = {{0x4580, 0x45C0, 0x4840, 0x4800, 15},
                                        {0x45A0, 0x45E0, 0x4850, 0x4802, 12}};
 
 // The whole option map in image order. Both directions read this one function.
-void mapOptions(ImageMapper& io, Document& doc) {
-    OptionRecord& o = doc.options();
-    FurtherOptions& f = doc.further();
+void mapOptions(ImageMapper& io, OptionFields fields) {
+    OptionRecord& o = fields.options;
+    FurtherOptions& f = fields.further;
 
     for (int m = 0; m < kWorkModeCount; ++m) {
         const GroupBases& b = kGroupBases[m];
@@ -45,7 +45,7 @@ void mapOptions(ImageMapper& io, Document& doc) {
             io.byte(a, o.emgMode1.at(m, g));
             io.byte(a + 1, o.emgMode2.at(m, g));
         }
-    io.packed(0x4804, {{0, 4, doc.header.currentWorkMode}, {4, 4, o.bandNibble, -1}});
+    io.packed(0x4804, {{0, 4, fields.currentWorkMode}, {4, 4, o.bandNibble, -1}});
     io.byte(0x4805, o.currentCbGroup, 1);
     io.byte(0x4806, o.currentHamGroup, 1);
     io.packed(0x4807, {{0, 1, o.channelMode}, {1, 1, o.memMenu}, {2, 2, f.emg}, {4, 1, f.vfo}});
@@ -121,22 +121,22 @@ void mapOptions(ImageMapper& io, Document& doc) {
 
 }  // namespace
 
-void packOptions(Document& doc, RadioImage& image) {
-    OptionRecord& o = doc.options();
+void packOptions(OptionFields fields, RadioImage& image) {
+    OptionRecord& o = fields.options;
     for (int m = 0; m < kWorkModeCount; ++m)
         for (int g = 1; g <= kGroupBases[m].groups; ++g) {
             if (o.emgMode1.at(m, g) > 3) o.emgMode1.at(m, g) = 0;
             if (o.emgMode2.at(m, g) > 3) o.emgMode2.at(m, g) = 0;
         }
     ImageMapper io = ImageMapper::packer(image);
-    mapOptions(io, doc);
+    mapOptions(io, fields);
     packDtmfMemories(o.dtmfMemory, image);
 }
 
-void unpackOptions(Document& doc, const RadioImage& image) {
+void unpackOptions(OptionFields fields, const RadioImage& image) {
     ImageMapper io = ImageMapper::unpacker(image);
-    mapOptions(io, doc);
-    unpackDtmfMemories(doc.options().dtmfMemory, image);
+    mapOptions(io, fields);
+    unpackDtmfMemories(fields.options.dtmfMemory, image);
 }
 
 }  // namespace mv52

@@ -1,7 +1,7 @@
 #pragma once
 // Profile files on disk.
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 
 namespace mv52 {
 

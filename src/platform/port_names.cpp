@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 
 namespace mv52 {
 namespace {

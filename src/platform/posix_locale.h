@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/locale.h"
+#include "system/locale.h"
 
 namespace mv52 {
 

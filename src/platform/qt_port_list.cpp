@@ -7,7 +7,7 @@
 #include <tuple>
 #include <utility>
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 #include "platform/port_names.h"
 
 namespace mv52 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/port_list.h"
+#include "system/port_list.h"
 
 namespace mv52 {
 

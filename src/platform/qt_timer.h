@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-#include "app/timer.h"
+#include "system/timer.h"
 
 namespace mv52 {
 

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-#include "data/document.h"
 #include "data/radio_image.h"
 #include "data/value_helpers.h"
 
 namespace mv52 {
-namespace {
-constexpr int kCleanedGroups = 10;  // references are cleaned in groups 1-10 only
-}
 
 void resetDtmfDefaults(DtmfSettings& settings, DtmfMemories& memories) {
     settings = DtmfSettings{1, 1, 1, 0, 0, 0};
@@ -48,25 +44,6 @@ void unpackDtmfMemories(DtmfMemories& memories, const RadioImage& image) {
         }
         setDtmfMemory(memories[n], text);
     }
-}
-
-void cleanDtmfReferences(Document& doc) {
-    const DtmfMemories& memories = doc.options().dtmfMemory;
-    auto valid = [&](std::int16_t v) { return static_cast<std::int16_t>(validDtmfCode(memories, v)); };
-    for (int m = 0; m < kWorkModeCount; ++m)
-        for (int g = 1; g <= kCleanedGroups; ++g) {
-            const int count = std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup);
-            for (int p = 1; p <= count; ++p) {
-                ChannelRecord& r = doc.channels.slot(m, g, p);
-                r.Bot = valid(r.Bot);
-                r.Eot = valid(r.Eot);
-                r.Call = valid(r.Call);
-            }
-        }
-    OptionRecord& o = doc.options();
-    o.publicBot = valid(o.publicBot);
-    o.publicEot = valid(o.publicEot);
-    o.publicCall = valid(o.publicCall);
 }
 
 }  // namespace mv52

@@ -10,7 +10,6 @@
 
 namespace mv52 {
 
-struct Document;
 class RadioImage;
 
 struct DtmfSettings {
@@ -41,9 +40,5 @@ int validDtmfCode(const DtmfMemories& memories, int n);
 
 void packDtmfMemories(const DtmfMemories& memories, RadioImage& image);
 void unpackDtmfMemories(DtmfMemories& memories, const RadioImage& image);
-
-// Replaces every begin, end and call reference of the channels of groups 1-10 (both work
-// modes) and of the public channel by its valid code number.
-void cleanDtmfReferences(Document& doc);
 
 }  // namespace mv52

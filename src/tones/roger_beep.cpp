@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "data/document.h"
 #include "data/image_fields.h"
 #include "data/radio_image.h"
 
@@ -11,7 +10,6 @@ namespace mv52 {
 namespace {
 
 constexpr std::uint32_t kRogerImageBase = 0x4900;
-constexpr int kCleanedGroups = 10;  // references are cleaned in groups 1-10 only
 
 // Tones in Hz and a common length in ms; a frequency of 0 is a pause.
 RogerBeepEntry makeEntry(std::initializer_list<int> hz, int ms) {
@@ -80,20 +78,6 @@ void unpackRogerBeepTable(RogerBeepTable& table, const RadioImage& image) {
     ImageMapper io = ImageMapper::unpacker(image);
     for (int n = 1; n <= kRogerEntryCount; ++n)
         mapEntry(io, rogerEntryImageAddress(n), table[static_cast<std::size_t>(n - 1)]);
-}
-
-void cleanRogerReferences(Document& doc) {
-    const RogerBeepTable& table = doc.header.rogerBeep;
-    for (int m = 0; m < kWorkModeCount; ++m)
-        for (int g = 1; g <= kCleanedGroups; ++g) {
-            const int count = std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup);
-            for (int p = 1; p <= count; ++p) {
-                ChannelRecord& r = doc.channels.slot(m, g, p);
-                r.RogerBeep = static_cast<std::int16_t>(validRogerEntry(table, r.RogerBeep));
-            }
-        }
-    OptionRecord& o = doc.options();
-    o.publicRoger = static_cast<std::int16_t>(validRogerEntry(table, o.publicRoger));
 }
 
 }  // namespace mv52

@@ -6,7 +6,6 @@
 
 namespace mv52 {
 
-struct Document;
 class RadioImage;
 
 constexpr int kRogerEntryCount = 8;
@@ -45,9 +44,5 @@ int countValidRogerEntries(const RogerBeepTable& table);
 std::uint32_t rogerEntryImageAddress(int n);
 void packRogerBeepTable(const RogerBeepTable& table, RadioImage& image);
 void unpackRogerBeepTable(RogerBeepTable& table, const RadioImage& image);
-
-// Replaces the roger field of every channel of groups 1-10 (both work modes) and the
-// public channel's `publicRoger` by its valid entry number; `comChanRb` is left alone.
-void cleanRogerReferences(Document& doc);
 
 }  // namespace mv52

@@ -1,6 +1,6 @@
 #include "version/handover.h"
 
-#include "app/prompter.h"
+#include "system/prompter.h"
 #include "lang/messages.h"
 #include "version/version_table.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 #include "data/numeric.h"
 #include "lang/messages.h"
 

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "app/document_commands.h"
-#include "app/file_chooser.h"
-#include "data/data_file.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "system/file_chooser.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 #include "lang/messages.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -115,7 +115,7 @@ TEST(DocumentTitle, NamesTheFileWithoutItsFolder) {
 TEST_F(Commands, LoadNewDocReplacesTheContentButKeepsNameAndFlag) {
     const std::string path = savedFile("kept.dat");
     change();
-    commands->LoadNewDoc();
+    commands->loadNewDocument();
     EXPECT_EQ(window.calls, (std::vector<std::string>{"close", "language", "editor", "title", "cascade"}));
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_FALSE(documentChanged(*ws));
@@ -128,7 +128,7 @@ TEST_F(Commands, NewAsksFirstWithAWarning) {
         reset();
         change();
         prompter.answers = {answer};
-        commands->New();
+        commands->newDocument();
         ASSERT_EQ(prompter.asked.size(), 1u);
         EXPECT_EQ(prompter.asked[0].text, "All data will be cleared.");
         EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::OkCancel);
@@ -139,7 +139,7 @@ TEST_F(Commands, NewAsksFirstWithAWarning) {
     language = LanguageIndex::Chinese;
     reset();
     prompter.answers = {PromptAnswer::Cancel};
-    commands->New();
+    commands->newDocument();
     EXPECT_EQ(asked(), std::vector<std::string>{"所有数据将被清空。"});
 }
 
@@ -184,7 +184,7 @@ TEST_F(Commands, OpenOffersToSaveAChangedDocumentFirst) {
             files.answers.push_back(c.saveAsChosen ? std::optional<std::string>(saveAsPath) : std::nullopt);
         files.answers.push_back(other);
 
-        EXPECT_EQ(commands->Open(), c.opened);
+        EXPECT_EQ(commands->open(), c.opened);
         EXPECT_EQ(asked(), c.changed ? std::vector<std::string>{kSaveQuestion} : std::vector<std::string>{});
         if (c.changed) {
             EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::YesNoCancel);
@@ -213,7 +213,7 @@ TEST_F(Commands, OpenOffersToSaveAChangedDocumentFirst) {
 TEST_F(Commands, OpenCancelledInTheDialogChangesNothing) {
     const std::string path = savedFile("a.dat");
     files.answers = {std::nullopt};
-    EXPECT_FALSE(commands->Open());
+    EXPECT_FALSE(commands->open());
     EXPECT_EQ(files.log, std::vector<std::string>{"open Data File (*.dat)|*.dat"});
     EXPECT_TRUE(window.calls.empty());
     EXPECT_EQ(ws->fileName, path);
@@ -242,7 +242,7 @@ TEST_F(Commands, ARefusedLoadIsReportedAndKeepsDocumentAndName) {
         if (!c.content.empty()) test::writeBytes(path, c.content);
         prompter.answers = {PromptAnswer::No};
         files.answers = {path};
-        EXPECT_FALSE(commands->Open()) << c.name;
+        EXPECT_FALSE(commands->open()) << c.name;
         EXPECT_EQ(asked(), (std::vector<std::string>{kSaveQuestion, c.message})) << c.name;
         EXPECT_EQ(prompter.asked[1].buttons, MessageButtons::Ok);
         EXPECT_EQ(window.calls, kRefused) << c.name;
@@ -278,7 +278,7 @@ TEST_F(Commands, AnIncompatibleFileOffersTheOtherProgramVersion) {
         test::writeBytes(path, bytes);
         files.answers = {path};
         prompter.answers = {c.answer};
-        EXPECT_FALSE(commands->Open());
+        EXPECT_FALSE(commands->open());
         ASSERT_GE(prompter.asked.size(), 1u);
         EXPECT_EQ(prompter.asked[0].text, composeVersionQuestion("V200", c.version, VersionKind::DataFile,
                                                                  LanguageIndex::English));
@@ -296,7 +296,7 @@ TEST_F(Commands, SaveOfAnUntitledDocumentIsSaveAs) {
     ASSERT_TRUE(ws->untitled);
     const std::string path = dir.file("first.dat");
     files.answers = {path};
-    EXPECT_TRUE(commands->Save());
+    EXPECT_TRUE(commands->save());
     EXPECT_EQ(files.log, std::vector<std::string>{"save Data File (*.dat)|*.dat new.dat"});
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_EQ(std::filesystem::file_size(path), 1694u);
@@ -311,7 +311,7 @@ TEST_F(Commands, SaveOfATitledDocumentAsksBeforeOverwriting) {
         reset();
         change();
         prompter.answers = {answer};
-        EXPECT_EQ(commands->Save(), answer == PromptAnswer::Ok);
+        EXPECT_EQ(commands->save(), answer == PromptAnswer::Ok);
         ASSERT_EQ(prompter.asked.size(), 1u);
         EXPECT_EQ(prompter.asked[0].text, "\"a.dat\"file will be Overwrite,Continue?");
         EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::OkCancel);
@@ -322,29 +322,49 @@ TEST_F(Commands, SaveOfATitledDocumentAsksBeforeOverwriting) {
     language = LanguageIndex::Chinese;
     reset();
     prompter.answers = {PromptAnswer::Cancel};
-    commands->Save();
+    commands->save();
     EXPECT_EQ(asked(), std::vector<std::string>{"\"a.dat\"文件将被覆盖，是否继续？"});
 }
 
 TEST_F(Commands, SaveAsPresetsTheCurrentNameAndReportsAFailure) {
     const std::string path = savedFile("a.dat");
     files.answers = {std::nullopt, dir.file("no-such-folder/b.dat")};
-    EXPECT_FALSE(commands->SaveAs());
+    EXPECT_FALSE(commands->saveAs());
     EXPECT_EQ(files.log, std::vector<std::string>{"save Data File (*.dat)|*.dat " + path});
     EXPECT_TRUE(prompter.asked.empty());
     change();
-    EXPECT_FALSE(commands->SaveAs());
+    EXPECT_FALSE(commands->saveAs());
     EXPECT_EQ(asked(), std::vector<std::string>{"file error."});
     EXPECT_EQ(ws->fileName, path);
     EXPECT_TRUE(documentChanged(*ws));
     EXPECT_TRUE(window.calls.empty());
 }
 
-TEST_F(Commands, InitialSettingAsksNothingAndKeepsNameAndFlags) {
+TEST_F(Commands, InitialSettingAsksNothingForAnUnchangedDocumentAndKeepsNameAndFlags) {
+    const std::string path = savedFile("a.dat");
+    commands->initialSetting();
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"close", "editor", "cascade"}));
+    EXPECT_EQ(ws->fileName, path);
+    EXPECT_FALSE(ws->untitled);
+}
+
+TEST_F(Commands, InitialSettingAsksBeforeReplacingAChangedDocument) {
     const std::string path = savedFile("a.dat");
     change();
-    commands->InitialSetting();
-    EXPECT_TRUE(prompter.asked.empty());
+    const std::int16_t changedBeep = ws->current.options().beep;
+    prompter.answers = {PromptAnswer::Cancel};
+    commands->initialSetting();
+    EXPECT_EQ(asked(), std::vector<std::string>{"All data will be cleared."});
+    EXPECT_EQ(prompter.asked.at(0).buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(prompter.asked.at(0).icon, MessageIcon::Warning);
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(ws->current.options().beep, changedBeep);
+
+    reset();
+    prompter.answers = {PromptAnswer::Ok};
+    commands->initialSetting();
+    EXPECT_EQ(asked(), std::vector<std::string>{"All data will be cleared."});
     EXPECT_EQ(window.calls, (std::vector<std::string>{"close", "editor", "cascade"}));
     EXPECT_EQ(ws->fileName, path);
     EXPECT_FALSE(ws->untitled);
@@ -379,7 +399,7 @@ TEST_F(Commands, QueryCloseOffersToSaveAChangedDocument) {
         if (c.changed) change();
         prompter.answers = {c.answer};
         files.answers = {c.saveAs ? std::optional<std::string>(target) : std::nullopt};
-        EXPECT_EQ(commands->QueryClose(), c.closes);
+        EXPECT_EQ(commands->queryClose(), c.closes);
         EXPECT_EQ(asked(), c.changed ? std::vector<std::string>{kSaveQuestion} : std::vector<std::string>{});
         EXPECT_EQ(files.log.size(), !c.titled && c.changed ? 1u : 0u);
         EXPECT_EQ(!target.empty() && std::filesystem::exists(target) && test::readBytes(target) != before, c.written);
@@ -392,7 +412,7 @@ TEST_F(Commands, AFailedSaveAtTheQuestionKeepsTheProgramRunning) {
     std::filesystem::create_directory(path);  // a folder where the file was: cannot be written
     change();
     prompter.answers = {PromptAnswer::Yes};
-    EXPECT_FALSE(commands->QueryClose());
+    EXPECT_FALSE(commands->queryClose());
     EXPECT_EQ(asked(), (std::vector<std::string>{kSaveQuestion, "file error."}));
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "channels/channel_slot.h"
-#include "data/codec.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/workspace.h"
 
 namespace mv52 {
 namespace {
@@ -111,11 +111,11 @@ TEST(ChannelSlot, DecodeRoundTripsTheCarriedFields) {
     ws->image.preTransferFill();
     const ChannelRecord r = sampleRecord();
     encodeChannel(ws->image, 0, 2, r);
-    decodeChannel(ws->current, ws->image, 0, 2, 5);
-    ASSERT_EQ(ws->current.count(0, 2), 1);
+    ChannelRecord back;
+    ASSERT_TRUE(decodeChannel(ws->image, 0, 2, 5, back));
     ChannelRecord expected = r;
     expected.RxFrequency.set("27185000");
-    EXPECT_EQ(ws->current.channels.slot(0, 2, 1), expected);
+    EXPECT_EQ(back, expected);
 }
 
 TEST(ChannelSlot, DecodeDropsAbsentAndErasedChannels) {
@@ -123,9 +123,10 @@ TEST(ChannelSlot, DecodeDropsAbsentAndErasedChannels) {
     RadioImage& image = ws->image;
     image.preTransferFill();
     image.setBit(0x4600, 2);  // channel 3 of CB group A present, but its slot is erased
-    decodeChannel(ws->current, image, 0, 1, 3);
-    decodeChannel(ws->current, image, 0, 1, 4);  // absent
-    EXPECT_EQ(ws->current.count(0, 1), 0);
+    ChannelRecord record;
+    EXPECT_FALSE(decodeChannel(image, 0, 1, 3, record));
+    EXPECT_FALSE(decodeChannel(image, 0, 1, 4, record));  // absent
+    EXPECT_EQ(record, ChannelRecord{});
 }
 
 TEST(ChannelSlot, FilledImageDecodesToOnlyTheTwoVfoChannels) {

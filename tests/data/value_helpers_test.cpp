@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/document.h"
 #include "data/fixed_text.h"
 #include "data/numeric.h"
 #include "data/value_helpers.h"
@@ -65,28 +64,6 @@ TEST(ValueHelpers, NumericTexts) {
     EXPECT_EQ(formatShortest(24.715), "24.715");
 }
 
-OptionRecord modes(int fm, int am, int usb, int lsb, int pa, int cw) {
-    OptionRecord o;
-    o.fmEnable = static_cast<std::int16_t>(fm);
-    o.amEnable = static_cast<std::int16_t>(am);
-    o.usbEnable = static_cast<std::int16_t>(usb);
-    o.lsbEnable = static_cast<std::int16_t>(lsb);
-    o.paEnable = static_cast<std::int16_t>(pa);
-    o.cwEnable = static_cast<std::int16_t>(cw);
-    return o;
-}
-
-TEST(ValueHelpers, ModeListsAndValidModes) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(modeList(modes(1, 1, 1, 1, 1, 1), false), (V{"FM", "AM", "USB", "LSB", "PA", "CW"}));
-    EXPECT_EQ(modeList(modes(1, 1, 1, 1, 1, 1), true), (V{"FM", "AM", "USB", "LSB", "CW"}));
-    EXPECT_EQ(modeList(modes(0, 1, 0, 1, 0, 0), false), (V{"AM", "LSB"}));
-    EXPECT_EQ(validMode(modes(0, 0, 1, 1, 0, 0), 4), 2);  // PA off: first enabled is USB
-    EXPECT_EQ(validMode(modes(0, 1, 1, 1, 1, 1), 5), 1);  // CW has no code here
-    EXPECT_EQ(validMode(modes(1, 1, 1, 1, 1, 1), 3), 3);
-    EXPECT_EQ(validMode(modes(0, 0, 0, 0, 0, 1), 2), 0);
-}
-
 TEST(ValueHelpers, ListSelection) {
     const std::vector<std::string> items{"FM", "AM", "USB"};
     EXPECT_EQ(listIndexByText(items, "USB"), 2);
@@ -96,14 +73,6 @@ TEST(ValueHelpers, ListSelection) {
     EXPECT_EQ(listIndexByIndex(items, -1), 0);
     EXPECT_EQ(listIndexByText({}, "FM"), -1);
     EXPECT_EQ(listIndexByIndex({}, 0), -1);
-}
-
-TEST(ValueHelpers, SortedChannelLists) {
-    auto doc = std::make_unique<Document>();
-    for (int n : {7, 42, 3, 41, 12}) doc->appendChannel(0, 2, n, "28.015");
-    EXPECT_EQ(sortedChannelList(*doc, 0, 2, 0), (std::vector<std::string>{"3", "7", "12"}));
-    EXPECT_EQ(sortedChannelList(*doc, 0, 2, 1), (std::vector<std::string>{"M1", "M2"}));
-    EXPECT_TRUE(sortedChannelList(*doc, 0, 3, 0).empty());
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "data/codec.h"
-#include "data/data_file.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 #include "fuzz_support.h"
 #include "version/version_table.h"
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "data/codec.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 
 namespace {
 

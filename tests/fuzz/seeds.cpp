@@ -6,10 +6,10 @@
 #include <iterator>
 #include <vector>
 
-#include "data/codec.h"
-#include "data/data_file.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;

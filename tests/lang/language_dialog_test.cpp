@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "lang/language_dialog.h"
+#include "lang/language_choice.h"
 
 namespace mv52 {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/workspace.h"
+#include "document/workspace.h"
 #include "lang/language_tables.h"
 
 namespace mv52 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "data/workspace.h"
+#include "document/workspace.h"
 #include "lang/messages.h"
 
 namespace mv52 {

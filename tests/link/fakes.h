@@ -14,12 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/daily_log.h"
-#include "app/prompter.h"
-#include "app/timer.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "system/clock.h"
+#include "system/daily_log.h"
+#include "system/prompter.h"
+#include "system/timer.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 #include "lang/messages.h"
 #include "link/frames.h"
 #include "link/link_session.h"

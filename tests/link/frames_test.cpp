@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/daily_log.h"
+#include "system/daily_log.h"
 #include "data/radio_image.h"
 #include "link/frames.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/codec.h"
+#include "document/codec.h"
 #include "link/fakes.h"
 
 namespace mv52 {

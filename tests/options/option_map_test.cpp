@@ -1,17 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "data/radio_image.h"
 #include "options/option_map.h"
 
 namespace mv52 {
 namespace {
 
+OptionFields fields(Document& doc) { return {doc.options(), doc.further(), doc.header.currentWorkMode}; }
+
 struct Fixture {
     std::unique_ptr<Document> doc = std::make_unique<Document>();
     RadioImage image;
     Fixture() { image.preTransferFill(); }
-    void pack() { packOptions(*doc, image); }
+    void pack() { packOptions(fields(*doc), image); }
 };
 
 TEST(OptionMap, GroupEnableBits) {
@@ -49,7 +51,7 @@ TEST(OptionMap, PackedBytesFromTheEdgeCases) {
     for (auto [index, value] : expected) EXPECT_EQ(f.image.at(index), value) << std::hex << index;
 
     auto back = std::make_unique<Document>();
-    unpackOptions(*back, f.image);
+    unpackOptions(fields(*back), f.image);
     EXPECT_EQ(back->further().emg, 2);
     EXPECT_EQ(back->further().vfo, 1);
     EXPECT_EQ(back->options().memMenu, 1);
@@ -71,7 +73,7 @@ TEST(OptionMap, WorkModeAndBandNibbleShare0x4804) {
     EXPECT_EQ(f.image.at(0x4805), 3);
     EXPECT_EQ(f.image.at(0x4806), 0);
     auto back = std::make_unique<Document>();
-    unpackOptions(*back, f.image);
+    unpackOptions(fields(*back), f.image);
     EXPECT_EQ(back->header.currentWorkMode, 1);
     EXPECT_EQ(back->options().bandNibble, 2);
     EXPECT_EQ(back->options().currentCbGroup, 4);
@@ -93,7 +95,7 @@ TEST(OptionMap, UnpackReadsBytesUnsignedAndCwFreqStaysInItsByte) {
     RadioImage image;
     image.preTransferFill();  // 0x4A00-0x4A37 read 0xFF
     auto doc = std::make_unique<Document>();
-    unpackOptions(*doc, image);
+    unpackOptions(fields(*doc), image);
     EXPECT_EQ(doc->options().swrMax, 255);
     EXPECT_EQ(doc->options().batteryMax, 32767);  // 0xFFFF does not fit: held at the largest value
     EXPECT_EQ(doc->further().cwFreq, 255);
@@ -130,7 +132,7 @@ TEST(OptionMap, EveryCarriedFieldSurvivesARoundTrip) {
     x.voxSpk = 1, x.agc = 1;
     f.pack();
     auto back = std::make_unique<Document>();
-    unpackOptions(*back, f.image);
+    unpackOptions(fields(*back), f.image);
     OptionRecord expected = o;
     expected.publicRoger = x.comChanRb;
     // Fields that live only in the document keep what `back` had.

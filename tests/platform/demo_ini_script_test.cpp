@@ -11,7 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/profile_file.h"
+#include "system/profile_file.h"
 #include "platform/ini_profile_file.h"
 #include "platform/port_names.h"
 #include "support/temp_dir.h"

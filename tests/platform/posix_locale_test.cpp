@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "lang/language_dialog.h"
+#include "lang/language_choice.h"
 #include "platform/posix_locale.h"
 
 namespace mv52 {

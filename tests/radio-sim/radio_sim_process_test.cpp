@@ -19,9 +19,9 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "data/codec.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 
 extern char** environ;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/port_list.h"
+#include "system/port_list.h"
 
 namespace mv52::test {
 

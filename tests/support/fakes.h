@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/locale.h"
-#include "app/profile_file.h"
-#include "app/prompter.h"
+#include "system/clock.h"
+#include "system/locale.h"
+#include "system/profile_file.h"
+#include "system/prompter.h"
 #include "app/window_placement.h"
 #include "version/handover.h"
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/document.h"
 #include "data/radio_image.h"
 #include "tones/dtmf.h"
 
@@ -49,27 +48,6 @@ TEST(Dtmf, DigitCodingInTheImage) {
     EXPECT_EQ(back[0].clean(), "12A*");
     EXPECT_EQ(back[1].clean(), "5#");
     EXPECT_EQ(back[15].raw(), "0123456789ABCD*#");
-}
-
-TEST(Dtmf, ClearingAMemoryDropsItsReferencesInGroupsOneToTen) {
-    auto doc = std::make_unique<Document>();
-    DtmfMemories& memories = doc->options().dtmfMemory;
-    for (DtmfMemory& m : memories) setDtmfMemory(m, "1");
-    doc->appendChannel(0, 1, 5, "28.015");
-    doc->appendChannel(0, 11, 1, "28.015");
-    ChannelRecord& a = doc->channels.slot(0, 1, 1);
-    ChannelRecord& k = doc->channels.slot(0, 11, 1);
-    a.Bot = 3, a.Eot = 4, a.Call = 3, k.Bot = 3;
-    doc->options().publicCall = 3;
-    doc->options().publicEot = 20;
-    setDtmfMemory(memories[2], "");
-    cleanDtmfReferences(*doc);
-    EXPECT_EQ(a.Bot, 0);
-    EXPECT_EQ(a.Eot, 4);
-    EXPECT_EQ(a.Call, 0);
-    EXPECT_EQ(k.Bot, 3);
-    EXPECT_EQ(doc->options().publicCall, 0);
-    EXPECT_EQ(doc->options().publicEot, 0);
 }
 
 }  // namespace

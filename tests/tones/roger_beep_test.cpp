@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/document.h"
 #include "data/radio_image.h"
 #include "tones/roger_beep.h"
 
@@ -61,24 +60,6 @@ TEST(RogerBeep, ImageLayout) {
     RogerBeepTable back;
     unpackRogerBeepTable(back, image);
     EXPECT_EQ(back, t);
-}
-
-TEST(RogerBeep, CleaningReferencesCoversGroupsOneToTenAndThePublicChannel) {
-    auto doc = std::make_unique<Document>();
-    resetRogerBeepDefaults(doc->header.rogerBeep);
-    doc->appendChannel(0, 1, 1, "28.015");
-    doc->appendChannel(1, 10, 1, "28.015");
-    doc->appendChannel(0, 11, 1, "28.015");
-    for (auto [m, g] : {std::pair{0, 1}, std::pair{1, 10}, std::pair{0, 11}}) doc->channels.slot(m, g, 1).RogerBeep = 2;
-    doc->options().publicRoger = 2;
-    doc->further().comChanRb = 2;
-    doc->header.rogerBeep[1].recycleTimes() = 0;
-    cleanRogerReferences(*doc);
-    EXPECT_EQ(doc->channels.slot(0, 1, 1).RogerBeep, 0);
-    EXPECT_EQ(doc->channels.slot(1, 10, 1).RogerBeep, 0);
-    EXPECT_EQ(doc->channels.slot(0, 11, 1).RogerBeep, 2);
-    EXPECT_EQ(doc->options().publicRoger, 0);
-    EXPECT_EQ(doc->further().comChanRb, 2);
 }
 
 }  // namespace

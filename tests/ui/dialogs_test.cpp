@@ -9,11 +9,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/about_dialog.h"
-#include "app/file_dialog.h"
-#include "app/message_box_dialog.h"
+#include "ui/about_dialog.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
 #include "app/settings.h"
-#include "lang/set_language_dialog.h"
+#include "ui/language_dialog.h"
 #include "ui/ui_support.h"
 
 namespace mv52::test {
@@ -47,7 +47,7 @@ TEST(LanguageDialog, OffersTheLanguagesOfTheSystemInTheCurrentLanguage) {
         {C, E, {"英语"}, "", "语言设置", "语言模式", "确定(&O)", "取消(&C)"},
     };
     for (const Case& c : cases) {
-        FrmSetLanguage dialog(c.current, c.system);
+        LanguageDialog dialog(c.current, c.system);
         auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
         SCOPED_TRACE(c.caption + std::to_string(static_cast<int>(c.system)));
         EXPECT_EQ(items(combo), c.names);
@@ -60,7 +60,7 @@ TEST(LanguageDialog, OffersTheLanguagesOfTheSystemInTheCurrentLanguage) {
 }
 
 TEST(LanguageDialog, EnterInTheListMovesTheFocusOnWithoutClosing) {
-    FrmSetLanguage dialog(E, C);
+    LanguageDialog dialog(E, C);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(waitUntil([&] { return dialog.isActiveWindow(); }, 3000));
@@ -96,12 +96,12 @@ TEST(LanguageDialog, OkStoresTheChoiceAndCancelChangesNothing) {
         rig.profiles.write(path, "language", "CurrentLanguage", "untouched");
         QWidget owner;
         whenModal([&](QWidget* dialog) {
-            ASSERT_EQ(dialog->objectName(), QStringLiteral("FrmSetLanguage"));
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("LanguageDialog"));
             auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
             if (c.pick) combo->setCurrentIndex(combo->findText(QString::fromUtf8(c.pick)));
             dialog->findChild<QPushButton*>(c.ok ? QStringLiteral("Command1") : QStringLiteral("Command2"))->click();
         });
-        const bool changed = runSetLanguageDialog(&owner, *rig.app, rig.profiles);
+        const bool changed = runLanguageDialog(&owner, *rig.app, rig.profiles);
         EXPECT_EQ(changed, c.changed);
         EXPECT_EQ(rig.app->language(), c.language);
         EXPECT_EQ(rig.profiles.read(path, "language", "CurrentLanguage", ""), c.stored);

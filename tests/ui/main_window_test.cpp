@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <stdexcept>
 
-#include "data/data_file.h"
+#include "document/data_file.h"
 #include "lang/language_tables.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
@@ -297,7 +297,7 @@ TEST(MainWindowLanguage, ChoosingChineseSwitchesEveryCaptionAndReopensTheChannel
     ASSERT_EQ(made, 1);
 
     whenModal([&](QWidget* dialog) {
-        ASSERT_EQ(dialog->objectName(), QStringLiteral("FrmSetLanguage"));
+        ASSERT_EQ(dialog->objectName(), QStringLiteral("LanguageDialog"));
         auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
         combo->setCurrentIndex(combo->findText(QStringLiteral("Chinese")));
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();

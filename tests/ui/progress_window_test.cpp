@@ -1,4 +1,4 @@
-// FrmProgress on its own: captions, progress, and closing it while a transfer runs.
+// ProgressWindow on its own: captions, progress, and closing it while a transfer runs.
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "data/workspace.h"
-#include "link/progress_window.h"
+#include "document/workspace.h"
+#include "ui/progress_window.h"
 #include "ui/ui_support.h"
 
 namespace mv52::test {
@@ -24,7 +24,7 @@ struct Shown {
     bool modal = false;
 };
 
-Shown look(FrmProgress& p) {
+Shown look(ProgressWindow& p) {
     auto* bar = p.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     return {p.windowTitle(),
             p.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
@@ -51,7 +51,7 @@ TEST(ProgressWindow, CaptionAndLabelsFollowTheOperationAndTheLanguage) {
     };
     for (const Case& c : cases) {
         ScriptedDetailPrompter prompter;
-        FrmProgress progress(prompter, [&] { return c.language; });
+        ProgressWindow progress(prompter, [&] { return c.language; });
         Shown atLoad;
         int loads = 0;
         progress.open(c.operation, [&] {
@@ -76,7 +76,7 @@ TEST(ProgressWindow, CaptionAndLabelsFollowTheOperationAndTheLanguage) {
 
 TEST(ProgressWindow, ShowsThePercentageOnTheBarAndAsText) {
     ScriptedDetailPrompter prompter;
-    FrmProgress progress(prompter, [] { return LanguageIndex::English; });
+    ProgressWindow progress(prompter, [] { return LanguageIndex::English; });
     Shown after;
     progress.open(CommOperation::Read, [&] {
         progress.setProgress(37);
@@ -96,7 +96,7 @@ TEST(ProgressWindow, ShowsThePercentageOnTheBarAndAsText) {
 
 TEST(ProgressWindow, ClosingItDuringATransferAsksAndCancelsOnlyOnOk) {
     ScriptedDetailPrompter prompter;
-    FrmProgress progress(prompter, [] { return LanguageIndex::English; });
+    ProgressWindow progress(prompter, [] { return LanguageIndex::English; });
     int cancels = 0;
     progress.setCancelTransfer([&] {
         ++cancels;
@@ -128,7 +128,7 @@ TEST(ProgressWindow, ClosingItDuringATransferAsksAndCancelsOnlyOnOk) {
 
 TEST(ProgressWindow, ATransferThatEndsWhileTheQuestionIsUpIsNotCancelledAgain) {
     ScriptedDetailPrompter prompter;
-    FrmProgress progress(prompter, [] { return LanguageIndex::Chinese; });
+    ProgressWindow progress(prompter, [] { return LanguageIndex::Chinese; });
     int cancels = 0;
     progress.setCancelTransfer([&] { ++cancels; });
     prompter.onAsk = [&](const ScriptedDetailPrompter::Asked&) { progress.close(); };

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "data/codec.h"
-#include "data/data_file.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
-#include "link/progress_window.h"
+#include "document/codec.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
+#include "ui/progress_window.h"
 #include "platform/port_names.h"
 #include "ui/ui_support.h"
 

@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/about_dialog.h"
-#include "data/workspace.h"
-#include "lang/set_language_dialog.h"
-#include "link/progress_window.h"
+#include "ui/about_dialog.h"
+#include "document/workspace.h"
+#include "ui/language_dialog.h"
+#include "ui/program_icon.h"
+#include "ui/progress_window.h"
 #include "ui/ui_support.h"
 
 int writeScreenshots(const std::string& folder) {
@@ -35,7 +36,7 @@ int writeScreenshots(const std::string& folder) {
     // The small windows in Chinese, where long captions and CJK glyphs would show a problem.
     {
         ScriptedDetailPrompter prompter;
-        mv52::FrmProgress progress(prompter, [] { return mv52::LanguageIndex::Chinese; });
+        mv52::ProgressWindow progress(prompter, [] { return mv52::LanguageIndex::Chinese; });
         QPixmap shot;
         progress.open(mv52::CommOperation::Read, [&] {
             progress.setProgress(37);
@@ -47,7 +48,7 @@ int writeScreenshots(const std::string& folder) {
         if (!shot.save(path)) ++failures;
     }
     {
-        mv52::FrmSetLanguage language(mv52::LanguageIndex::Chinese, mv52::LanguageIndex::Chinese);
+        mv52::LanguageDialog language(mv52::LanguageIndex::Chinese, mv52::LanguageIndex::Chinese);
         language.show();
         waitUntil([] { return false; }, 100);
         if (!language.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-language-zh.png"))))

@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "app/file_chooser.h"
-#include "app/main_window.h"
-#include "app/message_box_dialog.h"
-#include "app/port_list.h"
+#include "system/file_chooser.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "system/port_list.h"
 #include "app/startup.h"
 #include "platform/ini_profile_file.h"
 #include "support/fakes.h"

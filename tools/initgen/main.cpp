@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "data/data_file.h"
-#include "data/default_document.h"
+#include "document/data_file.h"
+#include "document/default_document.h"
 #include "data/frequency.h"
-#include "data/workspace.h"
+#include "document/workspace.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

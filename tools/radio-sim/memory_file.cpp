@@ -8,9 +8,9 @@
 
 #include <unistd.h>
 
-#include "data/codec.h"
-#include "data/default_document.h"
-#include "data/workspace.h"
+#include "document/codec.h"
+#include "document/default_document.h"
+#include "document/workspace.h"
 #include "radio_protocol.h"
 
 namespace mv52::sim {

@@ -1,0 +1,104 @@
+// mv52: the desktop program. Start-up runs before any window exists; then the main window
+// takes over and the program runs from its events.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/startup.h"
+#include "lang/messages.h"
+#include "platform/ini_profile_file.h"
+#include "platform/posix_locale.h"
+#include "platform/program_location.h"
+#include "platform/qt_port_list.h"
+#include "platform/qt_process_launcher.h"
+#include "platform/qt_settings_store.h"
+#include "system/clock.h"
+#include "ui/file_dialog.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/program_icon.h"
+
+namespace {
+
+// The running program's file name, for starting another installed version of it.
+std::string programFileName(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || self.empty()) self = std::filesystem::path(argv0 != nullptr ? argv0 : "mv52");
+    std::string name = self.filename().string();
+    if (name.size() > 4 && name.substr(name.size() - 4) == ".exe") name.resize(name.size() - 4);
+    return name.empty() ? std::string("mv52") : name;
+}
+
+constexpr const char* kUsage =
+    "Usage: mv52 [FILE.dat]\n"
+    "The MV52 programming tool. With FILE.dat (and its channel file FILE.fre beside it), the\n"
+    "program starts as usual and then opens the file as File > Open does; a file it refuses\n"
+    "leaves the new document open. Qt's options (-platform offscreen, ...) are accepted too.\n";
+
+bool isHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
+
+// The data file named on the command line, if any. False for anything else: an unknown
+// option or a second file.
+bool dataFileArgument(int argc, char** argv, std::optional<std::string>& file) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-' || file) return false;
+        file = argv[i];
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Help needs no display.
+    for (int i = 1; i < argc; ++i)
+        if (isHelp(argv[i])) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    // Qt takes its own options out of argc/argv here; what stays is ours.
+    QApplication application(argc, argv);
+    std::optional<std::string> fileToOpen;
+    if (!dataFileArgument(argc, argv, fileToOpen)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    QApplication::setOrganizationName(QStringLiteral("MV52"));
+    QApplication::setApplicationName(QStringLiteral("MV52"));
+    QApplication::setWindowIcon(mv52::programIcon());
+
+    int status = 0;
+    mv52::trapFailures("Main", [&] {
+        mv52::IniProfileFile profiles;
+        mv52::PosixLocale locale;
+        mv52::SystemClock clock;
+        mv52::StartupServices startup{profiles, locale, clock, mv52::programFolder(argc > 0 ? argv[0] : nullptr)};
+        std::unique_ptr<mv52::AppState> app = mv52::runStartup(startup);
+
+        mv52::QtPrompter prompter({}, [&app] { return app->language(); });
+        if (app->warnAboutVersionTable()) {
+            const mv52::MessageStyle style = mv52::messageStyle(mv52::MessageKey::MsgVersionTableMissing);
+            prompter.ask(mv52::messageText(mv52::MessageKey::MsgVersionTableMissing, app->language()), style.buttons,
+                         style.icon);
+        }
+
+        mv52::QtFileChooser files;
+        mv52::QtProcessLauncher launcher;
+        mv52::QtSettingsStore placementStore;
+        mv52::QtPortList ports(profiles, app->settingsPath);
+        mv52::MainWindow window(mv52::MainWindowServices{*app, profiles, locale, placementStore, prompter, files,
+                                                         launcher, ports, clock,
+                                                         programFileName(argc > 0 ? argv[0] : nullptr), {}});
+        window.show();
+        if (fileToOpen)
+            mv52::trapFailures(prompter, "frmMain_OpenFile", [&] { window.documentCommands().openFile(*fileToOpen); });
+        status = QApplication::exec();
+    });
+    return status;
+}

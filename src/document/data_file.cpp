@@ -1,0 +1,255 @@
+#include "document/data_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "document/data_file_layout.h"
+#include "data/file_io.h"
+#include "data/numeric.h"
+#include "document/workspace.h"
+#include "lang/messages.h"
+#include "version/version_table.h"
+
+namespace mv52 {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool countsInRange(const DocumentHeader& h) {
+    return std::all_of(h.channelCount.values.begin(), h.channelCount.values.end(),
+                       [](std::int16_t c) { return c >= 0 && c <= kSlotsPerGroup; });
+}
+
+int usedSlots(const Document& doc, int m, int g) { return std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup); }
+
+// Parses the header bytes and the channel file into `doc` (header and used slots). A missing
+// or short channel file leaves empty records. False when the count table is out of range.
+bool parsePair(std::span<const std::uint8_t, kDataFileSize> headerBytes, const std::string& channelPath,
+               Document& doc) {
+    DocumentHeader header;
+    readHeaderBytes(headerBytes, header);
+    if (!countsInRange(header)) return false;
+    doc.header = header;
+
+    std::size_t records = 0;
+    forEachGroup([&](int m, int g) { records += static_cast<std::size_t>(doc.count(m, g)); });
+    const std::vector<std::uint8_t> channelBytes =
+        readFilePrefix(channelPath, records * kChannelRecordSize).value_or(std::vector<std::uint8_t>{});
+
+    std::size_t offset = 0;
+    forEachGroup([&](int m, int g) {
+        for (int p = 1; p <= doc.count(m, g); ++p, offset += kChannelRecordSize) {
+            ChannelRecord& r = doc.channels.slot(m, g, p);
+            if (offset + kChannelRecordSize <= channelBytes.size())
+                readChannelBytes(std::span<const std::uint8_t, kChannelRecordSize>(
+                                     channelBytes.data() + offset, kChannelRecordSize),
+                                 r);
+            else
+                r = ChannelRecord{};
+        }
+    });
+    return true;
+}
+
+void copyUsedSlots(const Document& from, Document& to) {
+    for (int m = 0; m < kWorkModeCount; ++m)
+        for (int g = 1; g <= kMaxGroups; ++g)
+            for (int p = 1; p <= usedSlots(from, m, g); ++p) to.channels.slot(m, g, p) = from.channels.slot(m, g, p);
+}
+
+// Step shared by loading a data file and an initial data file: the parsed pair becomes the
+// saved copy and then the current document.
+void adoptParsed(Workspace& ws, const Document& parsed) {
+    ws.saved.header = parsed.header;
+    ws.saved.header.version.set(kDocumentVersion);
+    copyUsedSlots(parsed, ws.saved);
+    ws.current.header = ws.saved.header;
+    ws.modelType = kModelType;
+    ws.setBandFromWorkMode();
+    copyUsedSlots(ws.saved, ws.current);
+}
+
+// Reads the pair at `path` into a fresh document; nullopt when the data file holds fewer than
+// 1,694 bytes, cannot be read or has counts outside 0 to 99.
+std::unique_ptr<Document> readPair(const std::string& path) {
+    const auto bytes = readFilePrefix(path, kDataFileSize);
+    if (!bytes || bytes->size() < kDataFileSize) return nullptr;
+    auto doc = std::make_unique<Document>();
+    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize),
+                   channelFilePath(path), *doc))
+        return nullptr;
+    return doc;
+}
+
+bool sameRecord(const ChannelRecord& a, const ChannelRecord& b) {
+    return a.ChannelNumber == b.ChannelNumber && a.Present == b.Present && a.ScanAdd == b.ScanAdd &&
+           a.RxFrequency == b.RxFrequency && a.TxCtcssIndex == b.TxCtcssIndex &&
+           a.Reserved24 == b.Reserved24 && a.Mode == b.Mode && a.HiCut == b.HiCut && a.NbAnl == b.NbAnl &&
+           a.Echo == b.Echo && a.Add10K == b.Add10K && a.Busy == b.Busy && a.Rep == b.Rep &&
+           a.Public == b.Public && a.Bot == b.Bot && a.Eot == b.Eot && a.Call == b.Call;
+}
+
+bool sameGroupNames(const PerGroup<GroupName>& a, const PerGroup<GroupName>& b) {
+    for (std::size_t i = 0; i < a.values.size(); ++i)
+        if (a.values[i].upToNul() != b.values[i].upToNul()) return false;
+    return true;
+}
+
+bool sameOptions(const OptionRecord& a, const OptionRecord& b) {
+    if (a.groupEnabled != b.groupEnabled || !sameGroupNames(a.groupName, b.groupName) ||
+        a.emgChannel1 != b.emgChannel1 || a.emgChannel2 != b.emgChannel2 || a.memChannel != b.memChannel ||
+        a.emgMode1 != b.emgMode1 || a.emgMode2 != b.emgMode2 || a.groupSpare != b.groupSpare)
+        return false;
+    auto fields = [](const OptionRecord& o) {
+        return std::array{o.bandNibble,   o.workMode,    o.currentCbGroup, o.currentHamGroup,
+                          o.voxFunction,  o.channelMode, o.memMenu,        o.publicBot,
+                          o.publicEot,    o.publicCall,  o.publicHiCut,    o.publicNbAnl,
+                          o.publicEcho,   o.publicAdd10k, o.publicBusy,    o.beep,
+                          o.indic,        o.micGain,     o.nog,            o.tot,
+                          o.swrProtect,   o.batteryProtect, o.scanMode,    o.fin,
+                          o.backlightColor, o.menuPage,  o.batteryMin,     o.batteryMax,
+                          o.swrMax,       o.publicMode,  o.fmEnable,       o.amEnable,
+                          o.usbEnable,    o.lsbEnable,   o.paEnable};
+    };
+    if (fields(a) != fields(b) || a.dtmf != b.dtmf) return false;
+    for (std::size_t i = 0; i < a.dtmfMemory.size(); ++i)
+        if (a.dtmfMemory[i].upToNul() != b.dtmfMemory[i].upToNul()) return false;
+    return true;
+}
+
+}  // namespace
+
+bool isDataFileVersion(std::string_view text) {
+    const std::string clean = cleanText(text);
+    return clean.size() == 4 && clean[0] == 'V' && isNumeric(clean.substr(1));
+}
+
+std::string loadResultMessage(const LoadResult& result, LanguageIndex language) {
+    switch (result.status) {
+        case LoadStatus::Ok: return {};
+        case LoadStatus::UnknownVersion: return messageText(MessageKey::MsgUnknownDataFileVersion, language);
+        case LoadStatus::IncompatibleVersion:
+            return composeVersionQuestion(kProgramVersion, result.fileVersion, VersionKind::DataFile, language);
+        case LoadStatus::WrongLength: return messageText(MessageKey::MsgVersionNotExist, language);
+        case LoadStatus::FileError: return messageText(MessageKey::MsgFileError, language);
+    }
+    return {};
+}
+
+std::string channelFilePath(std::string_view dataFilePath) {
+    const std::size_t keep = dataFilePath.size() < 3 ? 0 : dataFilePath.size() - 3;
+    return std::string(dataFilePath.substr(0, keep)) + "fre";
+}
+
+LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions) {
+    // One byte more than the format, to tell an exact length from a longer file.
+    const auto bytes = readFilePrefix(path, kDataFileSize + 1);
+    if (!bytes) return {LoadStatus::FileError, {}};
+    const std::string version(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, bytes->size())));
+    if (!isDataFileVersion(version)) return {LoadStatus::UnknownVersion, version};
+    if (!isCompatible(versions, kProgramVersion, version)) return {LoadStatus::IncompatibleVersion, version};
+    if (bytes->size() != kDataFileSize) return {LoadStatus::WrongLength, version};
+
+    auto parsed = std::make_unique<Document>();
+    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize),
+                   channelFilePath(path), *parsed))
+        return {LoadStatus::FileError, version};
+    adoptParsed(ws, *parsed);
+    ws.untitled = false;
+    ws.fileName = path;
+    return {LoadStatus::Ok, version};
+}
+
+bool saveDataFile(Workspace& ws, const std::string& path) {
+    const auto previousSaved = std::make_unique<Document>(ws.saved);
+    takeSavedCopy(ws);
+    const Document& s = ws.saved;
+
+    const HeaderBytes header = writeHeaderBytes(s.header);
+    std::vector<std::uint8_t> channels;
+    forEachGroup([&](int m, int g) {
+        for (int p = 1; p <= usedSlots(s, m, g); ++p) {
+            const ChannelBytes record = writeChannelBytes(s.channels.slot(m, g, p));
+            channels.insert(channels.end(), record.begin(), record.end());
+        }
+    });
+
+    // Both files are written beside their targets and renamed into place only when both are
+    // complete, so a failure (a full disk, a read-only folder) never destroys the old pair.
+    const std::string channelPath = channelFilePath(path);
+    const FileContent files[] = {{channelPath, channels}, {path, header}};
+    // "x.fre" would be its own channel file.
+    const bool ok = fs::path(channelPath) != fs::path(path) && writeFilesReplacing(files);
+    if (!ok) {
+        ws.saved = *previousSaved;  // the document still counts as unsaved
+        return false;
+    }
+    ws.untitled = false;
+    ws.fileName = path;
+    return true;
+}
+
+std::string initialDataFilePath(const std::string& programFolder, std::string_view bandText,
+                                InitialKind kind) {
+    return programFolder + "/Init/" + std::to_string(bandCode(bandText)) + "_" +
+           (kind == InitialKind::New ? "LB2424_New.dat" : "LB2424.dat");
+}
+
+bool loadInitialDataFile(Workspace& ws, const std::string& programFolder, InitialKind kind) {
+    const auto parsed = readPair(initialDataFilePath(programFolder, ws.bandText, kind));
+    if (!parsed) {
+        takeSavedCopy(ws);
+        return false;
+    }
+    adoptParsed(ws, *parsed);
+    return true;
+}
+
+void takeSavedCopy(Workspace& ws) {
+    DocumentHeader& h = ws.current.header;
+    h.radioInfo.modelType.set(ws.modelType);
+    h.radioInfo.radioTypeCode = kRadioTypeCode;
+    h.radioInfo.bandCode = static_cast<std::int16_t>(bandCode(ws.bandText));
+    h.radioInfo.shortModelType.set(ws.modelType.substr(0, 6));
+    h.version.set(kDocumentVersion);
+    forEachGroup([&](int m, int g) {
+        std::int16_t& count = ws.current.count(m, g);
+        if (count > (isMemGroup(m, g) ? 99 : 46)) count = 1;
+    });
+    ws.saved.header = h;
+    copyUsedSlots(ws.current, ws.saved);
+}
+
+bool documentChanged(const Workspace& ws) {
+    const Document& cur = ws.current;
+    const Document& sav = ws.saved;
+    bool changed = false;
+    forEachGroup([&](int m, int g) {
+        if (changed) return;
+        if (cur.count(m, g) != sav.count(m, g)) {
+            changed = true;
+            return;
+        }
+        for (int s = 1; s <= usedSlots(sav, m, g) && !changed; ++s) {
+            const ChannelRecord& saved = sav.channels.slot(m, g, s);
+            const ChannelRecord* current = &cur.channels.slot(m, g, s);
+            if (current->ChannelNumber != saved.ChannelNumber) {
+                const int p = cur.findChannel(m, g, saved.ChannelNumber);
+                current = p == 0 ? nullptr : &cur.channels.slot(m, g, p);
+            }
+            changed = current == nullptr || !sameRecord(*current, saved);
+        }
+    });
+    if (changed) return true;
+    if (cur.header.radioInfo != sav.header.radioInfo) return true;
+    if (!sameOptions(cur.options(), sav.options())) return true;
+    const FurtherOptions& a = cur.further();
+    const FurtherOptions& b = sav.further();
+    if (a.txOffset != b.txOffset || a.freqCh != b.freqCh || a.asqLevel != b.asqLevel || a.rssiTable != b.rssiTable)
+        return true;
+    return cur.header.rogerBeep != sav.header.rogerBeep;
+}
+
+}  // namespace mv52

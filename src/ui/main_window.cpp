@@ -1,0 +1,373 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/decimal_symbol.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "app/window_placement.h"
+#include "lang/language_tables.h"
+#include "lang/main_window_texts.h"
+#include "lang/messages.h"
+#include "platform/port_names.h"
+#include "system/prompter.h"
+#include "ui/about_dialog.h"
+#include "ui/child_window_area.h"
+#include "ui/command_bars.h"
+#include "ui/language_dialog.h"
+#include "ui/left_pane.h"
+#include "ui/message_box.h"
+#include "ui/port_dialog.h"
+#include "ui/program_icon.h"
+#include "ui/progress_window.h"
+#include "ui/qt_translations.h"
+#include "version/handover.h"
+
+namespace mv52 {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kMinimumPaneTwips = 300;
+constexpr int kInitialPanePixels = 190;
+constexpr int kTimerWriteMs = 20;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The name a failure of the row's handler is reported under.
+std::string procedureName(const CommandRow& row) {
+    switch (row.place) {
+        case CommandPlace::Menu: return "frmMain_" + std::string(row.key) + "_Click";
+        case CommandPlace::Toolbar: return "frmMain_tbToolBar_ButtonClick";
+        case CommandPlace::Tree: return "frmMain_TreeView1_NodeClick";
+    }
+    return "frmMain";
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      app_(services_.app),
+      children_([this] { cascadeChildWindows(); }),
+      link_([profiles = &services_.profiles, path = services_.app.settingsPath](std::uint16_t comPort) {
+          return devicePathForComPort(comPort, *profiles, path);
+      }),
+      log_(services_.app.programFolder, services_.clock) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(programIcon());
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    childArea_ = new ChildWindowArea(children_, this);
+    leftPane_ = new LeftPane([this] { trap("frmMain_Toolbar1_ButtonClick", [this] { setPaneVisible(false); }); }, this);
+    paneWidth_ = kInitialPanePixels;
+    leftPane_->setFixedWidth(paneWidth_);
+    splitter_ = new SplitterBar([this](int dx) { return moveSplitter(dx); }, this);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(leftPane_);
+    row->addWidget(splitter_);
+    row->addWidget(childArea_, 1);
+    setCentralWidget(central);
+
+    bars_ = std::make_unique<CommandBars>(*this, *leftPane_->tree(), [this](const CommandRow& r) { runRow(r); });
+    connect(bars_->windowMenu(), &QMenu::aboutToShow, this, [this] { refreshWindowList(); });
+    buildStatusBar();
+
+    timerWrite_ = new QTimer(this);
+    timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
+    timerWrite_->setSingleShot(true);
+    timerWrite_->setInterval(kTimerWriteMs);
+    connect(timerWrite_, &QTimer::timeout, this, [this] {
+        trap("frmMain_TimerWrite_Timer", [this] {
+            timerWrite_->stop();
+            session_->setComPort(app_.settings.comPort);
+            session_->startWrite();
+        });
+    });
+
+    const auto currentLanguage = [this] { return language(); };
+    progress_ = new ProgressWindow(services_.prompter, currentLanguage, this);
+    session_ = std::make_unique<LinkSession>(*app_.workspace, link_, waitTimer_, services_.prompter, *progress_, log_,
+                                             app_.pending, app_.versions, currentLanguage, app_.settings.comPort,
+                                             static_cast<LinkSessionHooks&>(*this));
+    progress_->setCancelTransfer([this] { session_->cancel(); });
+
+    documents_ = std::make_unique<DocumentCommands>(
+        DocumentContext{*app_.workspace, app_.versions, services_.prompter, services_.files, services_.launcher,
+                        app_.programFolder, services_.programFileName, currentLanguage},
+        static_cast<DocumentWindow&>(*this));
+
+    // The load: placement, captions and tree, then a new document.
+    trap("frmMain_MDIForm_Load", [this] {
+        const WindowPlacement placement = loadWindowPlacement(services_.placementStore);
+        move(static_cast<int>(placement.left / kTwipsPerPixel), static_cast<int>(placement.top / kTwipsPerPixel));
+        resize(static_cast<int>(placement.width / kTwipsPerPixel), static_cast<int>(placement.height / kTwipsPerPixel));
+        Change_Language();
+        documents_->loadNewDocument();
+    });
+}
+
+MainWindow::~MainWindow() {
+    // The child windows tell the registry when they go; they must go while it exists.
+    ending_ = true;
+    delete childArea_;
+    childArea_ = nullptr;
+}
+
+QMdiArea* MainWindow::mdiArea() const { return childArea_; }
+
+LanguageIndex MainWindow::language() const { return app_.language(); }
+
+void MainWindow::trap(const char* procedure, const std::function<void()>& body) {
+    trapFailures(services_.prompter, procedure, body);
+}
+
+QAction* MainWindow::action(const char* name) const { return bars_->action(name); }
+
+void MainWindow::runRow(const CommandRow& row) {
+    const std::string procedure = procedureName(row);
+    trap(procedure.c_str(), [this, &row] { runCommand(row.command); });
+}
+
+void MainWindow::runCommand(Command command) {
+    switch (command) {
+        case Command::None: return;
+        case Command::New: documents_->newDocument(); return;
+        case Command::NewWithoutQuestion: documents_->loadNewDocument(); return;
+        case Command::Open: documents_->open(); return;
+        case Command::Save: documents_->save(); return;
+        case Command::SaveAs: documents_->saveAs(); return;
+        case Command::Exit: QMainWindow::close(); return;
+        case Command::ChannelInformation: openChildWindow(kChannelEditorWindow); return;
+        case Command::OptionFeatures: openChildWindow(kOptionFeaturesWindow); return;
+        case Command::RogerBeep: openChildWindow(kRogerBeepWindow); return;
+        case Command::Dtmf: openChildWindow(kDtmfWindow); return;
+        case Command::ReadFromRadio: startRead(); return;
+        case Command::WriteToRadio: startWrite(); return;
+        case Command::CommunicationPort: showCommSet(); return;
+        case Command::LanguageSetup: showLanguageSetup(); return;
+        case Command::InitialSetting: documents_->initialSetting(); return;
+        case Command::TreeView: setPaneVisible(leftPane_->isHidden()); return;
+        case Command::Toolbar: bars_->toolbar()->setVisible(action("mnuToolbar")->isChecked()); return;
+        case Command::StatusBar: statusBar_->setVisible(action("mnuStatusBar")->isChecked()); return;
+        case Command::Cascade: cascadeChildWindows(); return;
+        case Command::CloseAllWindows: closeAllChildWindows(); return;
+        case Command::About: showAbout(); return;
+    }
+}
+
+void MainWindow::buildStatusBar() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("sbStatusBar"));
+    setStatusBar(statusBar_);
+    auto* panel1 = new QLabel(statusBar_);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel2_ = new QLabel(statusBar_);
+    panel2_->setObjectName(QStringLiteral("Panel2"));
+    panel3_ = new QLabel(statusBar_);
+    panel3_->setObjectName(QStringLiteral("Panel3"));
+    for (QLabel* panel : {panel2_, panel3_}) {
+        panel->setContentsMargins(8, 0, 8, 0);
+        panel->setAlignment(Qt::AlignCenter);
+    }
+    statusBar_->addWidget(panel1, 1);
+    statusBar_->addPermanentWidget(panel2_);
+    statusBar_->addPermanentWidget(panel3_);
+}
+
+bool MainWindow::moveSplitter(int dx) {
+    const int newWidth = paneWidth_ + dx;
+    const int inner = centralWidget() ? centralWidget()->width() : width();
+    if (newWidth * kTwipsPerPixel < kMinimumPaneTwips || newWidth > inner) return false;
+    paneWidth_ = newWidth;
+    leftPane_->setFixedWidth(paneWidth_);
+    // The bar follows at once, so the next pointer offset is measured from its new place.
+    if (QLayout* layout = centralWidget() ? centralWidget()->layout() : nullptr) layout->activate();
+    return true;
+}
+
+void MainWindow::setPaneVisible(bool visible) {
+    leftPane_->setVisible(visible);
+    splitter_->setVisible(visible);
+    action("mnuTreeView")->setChecked(visible);
+}
+
+void MainWindow::Change_Language() {
+    const LanguageIndex lang = language();
+    useQtTranslations(lang);
+    // Status bar panels 2 and 3.
+    panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
+    refreshPortPanel();
+    loadBackgroundPicture();
+    setTitleBar();
+    bars_->retranslate(lang, leftPane_->label()->text());
+}
+
+void MainWindow::refreshPortPanel() { panel3_->setText(qs(portText(app_.settings.comPort, language()))); }
+
+void MainWindow::loadBackgroundPicture() {
+    const QString path = qs(app_.programFolder) + QStringLiteral("/PIC/BK_") +
+                         QString::number(static_cast<int>(language())) + QStringLiteral(".jpg");
+    backgroundPath_ = childArea_->setBackgroundPicture(path) ? path : QString();
+}
+
+void MainWindow::setTitleBar() { setWindowTitle(qs(documentTitle(*app_.workspace, language()))); }
+
+void MainWindow::checkLanguageChange() {
+    if (!app_.settings.language.takePendingChange()) return;
+    Change_Language();
+    closeAllChildWindows();
+    openChannelEditor();
+    cascadeChildWindows();
+}
+
+void MainWindow::defineChildWindow(const std::string& name, std::function<QWidget*()> make,
+                                   std::function<void(QWidget*)> commit) {
+    children_.define(name, [this, name, make = std::move(make), commit = std::move(commit)]() -> ChildWindow* {
+        QWidget* content = make ? make() : nullptr;
+        if (content == nullptr) return nullptr;
+        return childArea_->addChild(qs(name), content, commit);
+    });
+}
+
+ChildOpenResult MainWindow::openChildWindow(const std::string& name) { return children_.open(name); }
+
+void MainWindow::closeAllChildWindows() { children_.closeAll(); }
+
+void MainWindow::cascadeChildWindows() {
+    if (childArea_) childArea_->cascadeSubWindows();
+}
+
+void MainWindow::openChannelEditor() { openChildWindow(kChannelEditorWindow); }
+
+void MainWindow::refreshWindowList() {
+    QMenu* menu = bars_->windowMenu();
+    for (QAction* a : menu->actions())
+        if (a->objectName().startsWith(QLatin1String("mnuWindowList"))) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    const std::vector<std::string> names = children_.openNames();
+    bars_->windowListSeparator()->setVisible(!names.empty());
+    int n = 0;
+    for (const std::string& name : names) {
+        auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(name));
+        if (sub == nullptr) continue;
+        ++n;
+        const QString title = sub->windowTitle().isEmpty() ? qs(name) : sub->windowTitle();
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(title));
+        a->setObjectName(QStringLiteral("mnuWindowList%1").arg(n));
+        a->setCheckable(true);
+        a->setChecked(childArea_->activeSubWindow() == sub);
+        connect(a, &QAction::triggered, this, [this, name] {
+            trap("frmMain_mnuWindowList_Click", [this, name] {
+                if (ChildWindow* w = children_.find(name)) w->focus();
+            });
+        });
+    }
+}
+
+void MainWindow::startRead() {
+    session_->setComPort(app_.settings.comPort);
+    session_->startRead();
+}
+
+void MainWindow::startWrite() {
+    // Pending edits of the editors go into the document before it is encoded.
+    children_.commitPendingEdits();
+    timerWrite_->start();
+}
+
+void MainWindow::showCommSet() {
+    if (runPortDialog(this, app_, services_.profiles, services_.ports)) refreshPortPanel();
+}
+
+void MainWindow::showLanguageSetup() {
+    runLanguageDialog(this, app_, services_.profiles);
+    // The change takes effect as the window becomes active again; checking here as well
+    // makes it independent of the window system's activation order.
+    checkLanguageChange();
+}
+
+void MainWindow::showAbout() { showAboutDialog(this, language()); }
+
+void MainWindow::beforeReadDecode() { closeAllChildWindows(); }
+
+void MainWindow::afterRead() {
+    setTitleBar();
+    Change_Language();
+    openChannelEditor();
+    cascadeChildWindows();
+}
+
+void MainWindow::handOverToVersion(const std::string& firmwareVersion) {
+    const HandoverContext handover{app_.versions,
+                                   installationFolder(app_.programFolder),
+                                   services_.programFileName,
+                                   services_.launcher,
+                                   services_.prompter,
+                                   language(),
+                                   [this] { link_.close(); }};
+    mv52::handOverToVersion(handover, firmwareVersion, [this] { endProgramNow(); });
+}
+
+void MainWindow::endProgramNow() {
+    ending_ = true;
+    if (services_.endProgram) {
+        services_.endProgram();
+        return;
+    }
+    // The other version runs already: this one ends here, without a question or a save.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+bool MainWindow::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !ending_)
+        trap("frmMain_MDIForm_Activate", [this] { checkLanguageChange(); });
+    return QMainWindow::event(e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    // A transfer owns the window until it ends (its progress window is modal).
+    if (session_ && session_->running()) {
+        e->ignore();
+        return;
+    }
+    bool goAhead = false;
+    trap("frmMain_MDIForm_QueryUnload", [&] { goAhead = documents_->queryClose(); });
+    if (!goAhead) {
+        e->ignore();
+        return;
+    }
+    trap("frmMain_MDIForm_Unload", [this] {
+        closeAllChildWindows();
+        const QPoint at = pos();
+        const QSize size = this->size();
+        saveWindowPlacement(services_.placementStore,
+                            {static_cast<double>(at.x() * kTwipsPerPixel), static_cast<double>(at.y() * kTwipsPerPixel),
+                             static_cast<double>(size.width() * kTwipsPerPixel),
+                             static_cast<double>(size.height() * kTwipsPerPixel)},
+                            isMinimized());
+        restoreDecimalSymbol(services_.locale, app_.decimalSymbol);
+    });
+    e->accept();
+}
+
+}  // namespace mv52
