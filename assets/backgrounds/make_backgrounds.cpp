@@ -1,39 +1,30 @@
 // Draws the main window's background tiles: PIC/BK_1.jpg (English) and PIC/BK_2.jpg (Chinese).
-// Each is a calm, seamless texture with the program's name; the main window repeats it
-// behind the child windows, so everything drawn repeats with the tile's size.
+// A picture whose texts no installed font can draw is not written, and the build fails, rather
+// than show empty boxes.
 
-#include <QFont>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QString>
 #include <cstdio>
+#include <utility>
+
+#include "tile.h"
 
 namespace {
 
-constexpr int kWidth = 480;
-constexpr int kHeight = 320;
-constexpr int kStripe = 16;  // divides both sides, so the stripes continue across tiles
+using namespace mv52::backgrounds;
 
-QImage tile(const QString& title, const QString& subtitle) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(QColor(0xE4, 0xEA, 0xF1));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xDA, 0xE1, 0xEA), 1));
-    for (int x = -kHeight; x < kWidth + kHeight; x += kStripe) p.drawLine(x, 0, x + kHeight, kHeight);
-
-    QFont big("Noto Sans CJK SC");
-    big.setPixelSize(64);
-    big.setBold(true);
-    p.setFont(big);
-    p.setPen(QColor(0xC9, 0xD3, 0xDF));
-    p.drawText(QRect(0, 70, kWidth, 90), Qt::AlignCenter, title);
-    QFont small("Noto Sans CJK SC");
-    small.setPixelSize(22);
-    p.setFont(small);
-    p.drawText(QRect(0, 165, kWidth, 40), Qt::AlignCenter, subtitle);
-    return image;
+// Writes the tile, or says which text cannot be drawn.
+bool writeTile(const QString& path, const QString& title, const QString& subtitle) {
+    for (const auto& [text, font] : {std::pair{title, tileFont(kTitlePixels, true)},
+                                     std::pair{subtitle, tileFont(kSubtitlePixels, false)}})
+        if (!drawsEveryCharacter(font, text)) {
+            std::fprintf(stderr,
+                         "make_backgrounds: no installed font draws \"%s\" (install fonts-noto-cjk); %s not written\n",
+                         text.toUtf8().constData(), path.toUtf8().constData());
+            return false;
+        }
+    if (tile(title, subtitle).save(path, "JPG", 90)) return true;
+    std::fprintf(stderr, "make_backgrounds: cannot write %s\n", path.toUtf8().constData());
+    return false;
 }
 
 }  // namespace
@@ -46,8 +37,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = tile("MV52", "HF Transceiver Programming Software").save(folder + "/BK_1.jpg", "JPG", 90) &&
-                    tile("MV52", QString::fromUtf8("短波电台写频软件")).save(folder + "/BK_2.jpg", "JPG", 90);
-    if (!ok) std::fprintf(stderr, "make_backgrounds: cannot write the pictures\n");
+    const bool ok = writeTile(folder + "/BK_1.jpg", "MV52", "HF Transceiver Programming Software") &&
+                    writeTile(folder + "/BK_2.jpg", "MV52", QString::fromUtf8("短波电台写频软件"));
     return ok ? 0 : 1;
 }

@@ -3,12 +3,13 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
-#include <optional>
+#include <string_view>
+#include <vector>
 #include <string>
 
+#include "app/program_arguments.h"
 #include "app/startup.h"
 #include "lang/messages.h"
 #include "platform/ini_profile_file.h"
@@ -35,38 +36,25 @@ std::string programFileName(const char* argv0) {
     return name.empty() ? std::string("mv52") : name;
 }
 
-constexpr const char* kUsage =
-    "Usage: mv52 [FILE.dat]\n"
-    "The MV52 programming tool. With FILE.dat (and its channel file FILE.fre beside it), the\n"
-    "program starts as usual and then opens the file as File > Open does; a file it refuses\n"
-    "leaves the new document open. Qt's options (-platform offscreen, ...) are accepted too.\n";
-
-bool isHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
-
-// The data file named on the command line, if any. False for anything else: an unknown
-// option or a second file.
-bool dataFileArgument(int argc, char** argv, std::optional<std::string>& file) {
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-' || file) return false;
-        file = argv[i];
-    }
-    return true;
+std::vector<std::string_view> argumentsOf(int argc, char** argv) {
+    std::vector<std::string_view> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     // Help needs no display.
-    for (int i = 1; i < argc; ++i)
-        if (isHelp(argv[i])) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+    if (mv52::parseProgramArguments(argumentsOf(argc, argv)).kind == mv52::ProgramArguments::Kind::Help) {
+        std::fwrite(mv52::kProgramUsage.data(), 1, mv52::kProgramUsage.size(), stdout);
+        return 0;
+    }
     // Qt takes its own options out of argc/argv here; what stays is ours.
     QApplication application(argc, argv);
-    std::optional<std::string> fileToOpen;
-    if (!dataFileArgument(argc, argv, fileToOpen)) {
-        std::fputs(kUsage, stderr);
+    const mv52::ProgramArguments arguments = mv52::parseProgramArguments(argumentsOf(argc, argv));
+    if (arguments.kind != mv52::ProgramArguments::Kind::Run) {
+        std::fwrite(mv52::kProgramUsage.data(), 1, mv52::kProgramUsage.size(), stderr);
         return 2;
     }
     QApplication::setOrganizationName(QStringLiteral("MV52"));
@@ -96,8 +84,7 @@ int main(int argc, char** argv) {
                                                          launcher, ports, clock,
                                                          programFileName(argc > 0 ? argv[0] : nullptr), {}});
         window.show();
-        if (fileToOpen)
-            mv52::trapFailures(prompter, "frmMain_OpenFile", [&] { window.documentCommands().openFile(*fileToOpen); });
+        if (arguments.dataFile) window.openStartupFile(*arguments.dataFile);
         status = QApplication::exec();
     });
     return status;

@@ -2,30 +2,23 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "app/command_table.h"
 #include "lang/language_tables.h"
 #include "version/version_table.h"
+#include "ui/dialog_width.h"
 
 namespace mv52 {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A menu caption as a window caption: without its access-key marker.
-QString withoutAccessKey(const std::string& caption) {
-    QString s = qs(caption);
-    s.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
-    s.remove(QLatin1Char('&'));
-    return s.trimmed();
-}
-
 }  // namespace
 
 AboutDialog::AboutDialog(LanguageIndex language, QWidget* parent) : QDialog(parent) {
     setObjectName(language == LanguageIndex::English ? QStringLiteral("FrmAbout2") : QStringLiteral("frmAbout"));
-    setWindowTitle(withoutAccessKey(text(MainText::About, language)));
+    setWindowTitle(qs(withoutAccessKey(text(MainText::About, language))));
     setModal(true);
 
     auto* name = new QLabel(qs(std::string(kProgramLabel)), this);
@@ -52,6 +45,7 @@ AboutDialog::AboutDialog(LanguageIndex language, QWidget* parent) : QDialog(pare
     layout->addWidget(version);
     layout->addSpacing(8);
     layout->addWidget(close, 0, Qt::AlignCenter);
+    keepTitleVisible(*this, *layout);
     setFixedSize(sizeHint().expandedTo(QSize(280, 0)));
 }
 

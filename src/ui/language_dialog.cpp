@@ -11,6 +11,7 @@
 #include "ui/message_box.h"
 #include "app/settings.h"
 #include "app/startup.h"
+#include "ui/dialog_width.h"
 
 namespace mv52 {
 namespace {
@@ -21,7 +22,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 LanguageDialog::LanguageDialog(LanguageIndex current, LanguageIndex system, QWidget* parent)
     : QDialog(parent), model_(current, system) {
-    setObjectName(QStringLiteral("LanguageDialog"));
+    setObjectName(QStringLiteral("FrmSetLanguage"));
     setWindowTitle(qs(model_.caption()));
     setModal(true);
 
@@ -60,6 +61,7 @@ LanguageDialog::LanguageDialog(LanguageIndex current, LanguageIndex system, QWid
     layout->addSpacing(6);
     layout->addLayout(buttons);
     combo_->setMinimumWidth(160);
+    keepTitleVisible(*this, *layout);
     setFixedSize(sizeHint());
 }
 

@@ -140,6 +140,10 @@ void MainWindow::trap(const char* procedure, const std::function<void()>& body) 
 
 QAction* MainWindow::action(const char* name) const { return bars_->action(name); }
 
+void MainWindow::openStartupFile(const std::string& path) {
+    trap("frmMain_OpenStartupFile", [this, &path] { documents_->openFile(path); });
+}
+
 void MainWindow::runRow(const CommandRow& row) {
     const std::string procedure = procedureName(row);
     trap(procedure.c_str(), [this, &row] { runCommand(row.command); });

@@ -69,6 +69,8 @@ public:
     void Change_Language();
     void loadBackgroundPicture();
     void setTitleBar() override;
+    // Opens the data file named on the program's command line as Open does after its dialog.
+    void openStartupFile(const std::string& path);
     // Runs a command of the menu, the toolbar or the tree.
     void runCommand(Command command);
 

@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "lang/language_tables.h"
 #include "lang/messages.h"
+#include "ui/dialog_width.h"
 
 namespace mv52 {
 namespace {
@@ -37,7 +38,7 @@ PortDialog::PortDialog(AppState& app, ProfileFile& profiles, PortList& ports, QW
       ok_(new QPushButton(this)),
       cancel_(new QPushButton(this)),
       timer_(new QTimer(this)) {
-    setObjectName("PortDialog");
+    setObjectName("FrmComSet");
     setModal(true);
     label_->setObjectName("Label1");
     combo_->setObjectName("Combo1");
@@ -67,6 +68,7 @@ PortDialog::PortDialog(AppState& app, ProfileFile& profiles, PortList& ports, QW
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(portRow);
     layout->addLayout(buttons);
+    keepTitleVisible(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // `activated` comes only from the user, never from filling the list.

@@ -22,13 +22,13 @@ QString percentText(int percent) { return QString::number(percent) + QLatin1Char
 
 ProgressWindow::ProgressWindow(Prompter& prompter, std::function<LanguageIndex()> language, QWidget* parent)
     : QDialog(parent), prompter_(prompter), language_(std::move(language)) {
-    setObjectName(QStringLiteral("ProgressWindow"));
+    setObjectName(QStringLiteral("FrmProgress"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    paneLabel_ = new QLabel(this);
-    paneLabel_->setObjectName(QStringLiteral("Label1"));
-    paneLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    captionLabel_ = new QLabel(this);
+    captionLabel_->setObjectName(QStringLiteral("Label1"));
+    captionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label2_ = new QLabel(percentText(0), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setMinimumWidth(label2_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
@@ -42,7 +42,7 @@ ProgressWindow::ProgressWindow(Prompter& prompter, std::function<LanguageIndex()
     auto* row = new QHBoxLayout;
     row->setSpacing(1);
     row->addStretch();
-    row->addWidget(paneLabel_);
+    row->addWidget(captionLabel_);
     row->addWidget(label2_);
     row->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -58,7 +58,7 @@ void ProgressWindow::applyLanguage() {
     trapFailures(prompter_, "ProgressChangShowByLanguageError", [this] {
         const LanguageIndex language = language_();
         setWindowTitle(QString::fromStdString(progressTitle(operation_, language)));
-        paneLabel_->setText(QString::fromStdString(text(SharedText::ProgressLabel, language)));
+        captionLabel_->setText(QString::fromStdString(text(SharedText::ProgressLabel, language)));
     });
 }
 

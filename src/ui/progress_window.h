@@ -47,7 +47,7 @@ private:
     std::function<void()> cancel_;
     std::function<void()> onLoaded_;
     CommOperation operation_{};
-    QLabel* paneLabel_ = nullptr;
+    QLabel* captionLabel_ = nullptr;
     QLabel* label2_ = nullptr;
     QProgressBar* bar_ = nullptr;
     bool shown_ = false;    // between open() and close()

@@ -42,11 +42,11 @@ TEST(FrameBuild, LogTextsOfTheFixedRequests) {
 TEST(FrameBuild, DataFrameOfAFilledBlockWrapsTheChecksum) {
     RadioImage image;  // every byte 0xFF
     const LinkRequest frame = dataFrame(image, 0x0010);
-    LinkBytes expected{0x57, 0x00, 0x10, 0x10};
-    expected.insert(expected.end(), 16, 0xFF);
     // 0x00 + 0x10 + 0x10 + 16 x 0xFF = 4112 = 16 x 256 + 0x10
-    expected.push_back(0x10);
-    expected.push_back(0x06);
+    const LinkBytes expected{0x57, 0x00, 0x10, 0x10,                                                  //
+                             0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,  //
+                             0xFF, 0xFF, 0xFF, 0xFF,                                                  //
+                             0x10, 0x06};
     EXPECT_EQ(frame.bytes, expected);
     EXPECT_EQ(frame.replyLength, 1u);
 }

@@ -96,7 +96,7 @@ TEST(LanguageDialog, OkStoresTheChoiceAndCancelChangesNothing) {
         rig.profiles.write(path, "language", "CurrentLanguage", "untouched");
         QWidget owner;
         whenModal([&](QWidget* dialog) {
-            ASSERT_EQ(dialog->objectName(), QStringLiteral("LanguageDialog"));
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("FrmSetLanguage"));
             auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
             if (c.pick) combo->setCurrentIndex(combo->findText(QString::fromUtf8(c.pick)));
             dialog->findChild<QPushButton*>(c.ok ? QStringLiteral("Command1") : QStringLiteral("Command2"))->click();

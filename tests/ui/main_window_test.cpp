@@ -297,7 +297,7 @@ TEST(MainWindowLanguage, ChoosingChineseSwitchesEveryCaptionAndReopensTheChannel
     ASSERT_EQ(made, 1);
 
     whenModal([&](QWidget* dialog) {
-        ASSERT_EQ(dialog->objectName(), QStringLiteral("LanguageDialog"));
+        ASSERT_EQ(dialog->objectName(), QStringLiteral("FrmSetLanguage"));
         auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
         combo->setCurrentIndex(combo->findText(QStringLiteral("Chinese")));
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
