@@ -2,8 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "document/codec.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "system/file_chooser.h"
 #include "system/prompter.h"
 #include "app/settings.h"
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "document/workspace.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"

@@ -2,7 +2,7 @@
 
 #include "system/clock.h"
 #include "system/locale.h"
-#include "document/default_document.h"
+#include "storage/default_document.h"
 
 namespace mv52 {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "channels/channel_record.h"
+#include "document/channel_record.h"
 #include "data/frequency.h"
 #include "data/groups.h"
 #include "data/image_fields.h"

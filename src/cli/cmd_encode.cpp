@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/common.h"
-#include "document/codec.h"
+#include "storage/codec.h"
 #include "data/file_io.h"
 
 namespace mv52::cli {

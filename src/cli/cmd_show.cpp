@@ -4,10 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "channels/tone_codes.h"
+#include "data/tone_codes.h"
 #include "cli/common.h"
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "data/value_helpers.h"
+#include "tones/roger_beep.h"
 
 namespace mv52::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "lang/messages.h"
 
 namespace mv52::cli {

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "channels/channel_record.h"
+#include "document/channel_record.h"
 #include "data/fixed_text.h"
 #include "data/groups.h"
-#include "options/option_record.h"
-#include "tones/roger_beep.h"
+#include "document/option_record.h"
+#include "document/roger_beep_table.h"
 
 namespace mv52 {
 

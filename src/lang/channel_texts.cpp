@@ -1,6 +1,6 @@
 #include "lang/channel_texts.h"
 
-#include "channels/tone_codes.h"
+#include "data/tone_codes.h"
 
 namespace mv52 {
 namespace {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "lang/language_tables.h"
-#include "options/option_record.h"
 
 namespace mv52 {
 namespace {
@@ -129,6 +128,10 @@ std::vector<std::string> offWordThen(LanguageIndex language, std::vector<std::st
 }
 
 }  // namespace
+
+const std::array<const char*, 19> kKeyFunctionNames = {
+    "NULL", "VOX",  "VFO",      "NB.ANL", "10K",  "ECHO",   "HI-CUT", "CALL",    "C-CDT", "ASQ",
+    "MIC.GAIN", "AM.NPC", "RXNR", "TXNR", "FM.DEV", "TONE", "INDIC",  "CH.PUSH", "AGC.SET"};
 
 std::string text(OptionText key, LanguageIndex language) { return lookupText(kOptionTexts, key, language); }
 

@@ -2,6 +2,7 @@
 // Texts of the optional-features window `FrmOptFeatures`: title, labels, check boxes,
 // frames and the items of its fixed lists.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -136,5 +137,8 @@ enum class OptionList {
 };
 
 std::vector<std::string> items(OptionList list, LanguageIndex language);
+
+// The key-function list of `pfKey` and `longKey`, the same in both languages.
+extern const std::array<const char*, 19> kKeyFunctionNames;
 
 }  // namespace mv52

@@ -4,7 +4,7 @@
 
 #include "system/daily_log.h"
 #include "system/timer.h"
-#include "document/codec.h"
+#include "storage/codec.h"
 #include "link/progress_view.h"
 #include "link/serial_link.h"
 #include "version/version_table.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "options/option_record.h"
+#include "document/option_record.h"
 
 namespace mv52 {
 

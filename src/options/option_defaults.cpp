@@ -1,11 +1,10 @@
+#include "options/option_defaults.h"
+
 #include "data/value_helpers.h"
-#include "options/option_record.h"
+#include "document/option_record.h"
+#include "tones/dtmf.h"
 
 namespace mv52 {
-
-const std::array<const char*, 19> kKeyFunctionNames = {
-    "NULL", "VOX",  "VFO",      "NB.ANL", "10K",  "ECHO",   "HI-CUT", "CALL",    "C-CDT", "ASQ",
-    "MIC.GAIN", "AM.NPC", "RXNR", "TXNR", "FM.DEV", "TONE", "INDIC",  "CH.PUSH", "AGC.SET"};
 
 void resetOptionDefaults(OptionRecord& o, FurtherOptions& f) {
     // Groups 1-13 of both work modes; the remaining groups keep their values.

@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "options/option_record.h"
+#include "document/option_record.h"
 #include "data/image_fields.h"
 #include "data/radio_image.h"
+#include "tones/dtmf.h"
 
 namespace mv52 {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/document_commands.h"
 #include "system/file_chooser.h"
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "lang/messages.h"
 #include "support/fakes.h"

@@ -3,7 +3,7 @@
 #include "app/decimal_symbol.h"
 #include "app/startup.h"
 #include "app/window_placement.h"
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "support/fakes.h"
 
 namespace mv52 {

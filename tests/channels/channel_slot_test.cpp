@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/channel_slot.h"
-#include "document/codec.h"
+#include "storage/codec.h"
 #include "document/workspace.h"
 
 namespace mv52 {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "document/codec.h"
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "fuzz_support.h"
 #include "version/version_table.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "document/codec.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 
 namespace {

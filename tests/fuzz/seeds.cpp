@@ -6,9 +6,9 @@
 #include <iterator>
 #include <vector>
 
-#include "document/codec.h"
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 
 int main(int argc, char** argv) {

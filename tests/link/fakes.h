@@ -18,7 +18,7 @@
 #include "system/daily_log.h"
 #include "system/prompter.h"
 #include "system/timer.h"
-#include "document/default_document.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "lang/messages.h"
 #include "link/frames.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "document/codec.h"
+#include "storage/codec.h"
 #include "link/fakes.h"
 
 namespace mv52 {

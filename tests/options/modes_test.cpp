@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "options/modes.h"
-#include "options/option_record.h"
+#include "document/option_record.h"
 
 namespace mv52 {
 namespace {

@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "data/radio_image.h"
 #include "options/option_map.h"
+#include "options/option_defaults.h"
 
 namespace mv52 {
 namespace {

@@ -20,8 +20,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "document/codec.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 
 extern char** environ;

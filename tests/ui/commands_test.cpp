@@ -16,7 +16,7 @@
 #include <map>
 
 #include "app/command_table.h"
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "lang/messages.h"
 #include "ui/about_dialog.h"
 #include "ui/dialog_width.h"

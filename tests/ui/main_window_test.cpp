@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <stdexcept>
 
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "lang/language_tables.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"

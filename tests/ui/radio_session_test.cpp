@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/codec.h"
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "ui/progress_window.h"
 #include "platform/port_names.h"

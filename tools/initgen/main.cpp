@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "data/frequency.h"
 #include "document/workspace.h"
 

@@ -8,8 +8,8 @@
 
 #include <unistd.h>
 
-#include "document/codec.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "radio_protocol.h"
 

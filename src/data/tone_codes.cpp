@@ -1,4 +1,4 @@
-#include "channels/tone_codes.h"
+#include "data/tone_codes.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "document/data_file_layout.h"
+#include "storage/data_file_layout.h"
 
 #include <stdexcept>
 #include <type_traits>

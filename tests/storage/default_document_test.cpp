@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "document/data_file.h"
-#include "document/default_document.h"
+#include "storage/data_file.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
+#include "tones/roger_beep.h"
 
 namespace mv52 {
 namespace {

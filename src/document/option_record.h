@@ -1,14 +1,14 @@
 #pragma once
 // The optional features of the document: the option record and the further option values.
-// Field order is the stored order (see data/data_file_layout.cpp); reset defaults are in
-// option_defaults.cpp, the image map in option_map.cpp.
+// Field order is the stored order (see storage/data_file_layout.cpp); reset defaults are in
+// options/option_defaults.cpp, the image map in options/option_map.cpp.
 
 #include <array>
 #include <cstdint>
 
 #include "data/fixed_text.h"
 #include "data/groups.h"
-#include "tones/dtmf.h"
+#include "document/dtmf_record.h"
 
 namespace mv52 {
 
@@ -114,12 +114,5 @@ struct FurtherOptions {
 
     bool operator==(const FurtherOptions&) const = default;
 };
-
-// The key-function list of `pfKey` and `longKey`, the same in both languages.
-extern const std::array<const char*, 19> kKeyFunctionNames;
-
-// Reset defaults of the option record and of `txOffset`, `freqCh`, `asqLevel`, `rssiTable`;
-// fields without a reset default keep their values.
-void resetOptionDefaults(OptionRecord& options, FurtherOptions& further);
 
 }  // namespace mv52

@@ -1,11 +1,13 @@
-#include "document/default_document.h"
+#include "storage/default_document.h"
 
 #include <array>
 #include <chrono>
 
-#include "document/data_file.h"
+#include "storage/data_file.h"
 #include "data/local_time.h"
 #include "document/workspace.h"
+#include "options/option_defaults.h"
+#include "tones/roger_beep.h"
 
 namespace mv52 {
 

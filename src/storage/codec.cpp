@@ -1,4 +1,4 @@
-#include "document/codec.h"
+#include "storage/codec.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/data_file_layout.h"
+#include "storage/data_file_layout.h"
 #include "document/document.h"
 #include "support/temp_dir.h"
 

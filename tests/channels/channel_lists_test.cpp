@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/channel_lists.h"
+#include "channels/channel_lists.h"
 #include "document/document.h"
 
 namespace mv52 {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "document/data_file.h"
-#include "document/data_file_layout.h"
-#include "document/default_document.h"
+#include "storage/data_file.h"
+#include "storage/data_file_layout.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 #include "support/temp_dir.h"
 #include "version/version_table.h"

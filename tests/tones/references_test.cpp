@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/document.h"
-#include "document/references.h"
+#include "tones/references.h"
 #include "tones/dtmf.h"
 #include "tones/roger_beep.h"
 

@@ -1,4 +1,4 @@
-#include "document/channel_lists.h"
+#include "channels/channel_lists.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "document/data_file.h"
+#include "storage/data_file.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
-#include "document/data_file_layout.h"
+#include "storage/data_file_layout.h"
 #include "data/file_io.h"
 #include "data/numeric.h"
 #include "document/workspace.h"

@@ -1,4 +1,4 @@
-#include "document/references.h"
+#include "tones/references.h"
 
 #include <algorithm>
 

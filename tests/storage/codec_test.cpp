@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "channels/channel_slot.h"
-#include "document/codec.h"
-#include "document/default_document.h"
+#include "storage/codec.h"
+#include "storage/default_document.h"
 #include "document/workspace.h"
 
 namespace mv52 {
