@@ -178,7 +178,8 @@ std::vector<std::string> items(OptionList list, LanguageIndex language) {
         case L::HamDwChan: return numberItems(1, 40);
         case L::HfDwMode:
         case L::HamDwMode: return listIn(kDwModes, language);
-        case L::CwFreq: return numberItems(300, 3000, 10);
+        // The radio keeps the CW pitch in one byte of 10 Hz steps: 2550 Hz is the highest it holds.
+        case L::CwFreq: return numberItems(300, 2550, 10);
         case L::CwBeep: return offThen(language, numberItems(1, 63));
         case L::PublicNbAnl: return offThen(language, listIn(kNbAnlRest, language));
     }

@@ -274,7 +274,7 @@ TEST(LangOptionTexts, GeneratedLists) {
         {OptionList::EchoTime, kEn, {32, "1", "2", "32"}},
         {OptionList::PfKey, kZh, {19, "NULL", "VOX", "AGC.SET"}},
         {OptionList::HamDwChan, kEn, {40, "1", "2", "40"}},
-        {OptionList::CwFreq, kEn, {271, "300", "310", "3000"}},
+        {OptionList::CwFreq, kEn, {226, "300", "310", "2550"}},
         {OptionList::CwBeep, kEn, {64, "OFF", "1", "63"}},
     };
     for (const Case& c : cases)

@@ -1,0 +1,68 @@
+#pragma once
+// One control of an editor window, bound to the document. A row says what the control shows
+// for the document and what a choice made in it writes; the window, its binder and mv52ctl
+// all go through the row, so showing and writing cannot drift apart.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lang/language.h"
+
+namespace mv52 {
+
+struct Document;
+
+enum class ControlKind {
+    List,   // a drop-down list of items
+    Check,  // a check box
+    Text,   // a text box of digits and "."
+};
+
+// What a user did in a control: the position and text of the chosen item, the new state of
+// a check box (1 checked, 0 not), or the text of a text box as it was left.
+struct ControlChoice {
+    int position = 0;
+    std::string text;
+};
+
+// What a write did beyond its own field, for the windows to follow.
+enum ControlEffect : unsigned {
+    kEffectNone = 0,
+    kEffectChannelModes = 1u << 0,     // channel modes were corrected
+    kEffectChannelWindow = 1u << 1,    // the channel window must be opened afresh
+};
+
+struct ControlRow {
+    std::string objectName;  // "Combo1_9"
+    ControlKind kind = ControlKind::List;
+    std::function<std::string(LanguageIndex)> label;  // shown left of the control; a check box's caption
+    // The items of a list, in the language; lists filled from the document read it.
+    std::function<std::vector<std::string>(const Document&, LanguageIndex)> items;
+    // List: the position shown for the document among `items` (-1 for an empty list).
+    // Check: 1 checked, 0 not.
+    std::function<int(const Document&, const std::vector<std::string>& items)> shown;
+    // Text: the text shown.
+    std::function<std::string(const Document&)> shownText;
+    // Writes the choice, with every rule that goes with it.
+    std::function<unsigned(Document&, const ControlChoice&)> write;
+    // Empty: always enabled.
+    std::function<bool(const Document&)> enabled;
+    int group = 0;  // where the window puts it (a column, a frame); the window's own numbering
+};
+
+// The row named `objectName`, or nullptr.
+const ControlRow* findControl(const std::vector<ControlRow>& rows, std::string_view objectName);
+
+// The item a list shows for the document, or the text of a text box, or "on"/"off" for a
+// check box: the value as the window shows it (English for mv52ctl).
+std::string shownItem(const ControlRow& row, const Document& doc, LanguageIndex language);
+
+// Applies `item` as if the user had chosen it: a list item by its text (exactly, else
+// without regard to case), "on"/"off" for a check box, any text for a text box. False, with
+// nothing written, when the list does not offer the item.
+bool applyItem(const ControlRow& row, Document& doc, std::string_view item, LanguageIndex language,
+               unsigned* effects = nullptr);
+
+}  // namespace mv52
