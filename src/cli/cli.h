@@ -37,6 +37,8 @@ int runEncode(const Args& args, Context& ctx);
 int runDecode(const Args& args, Context& ctx);
 int runRead(const Args& args, Context& ctx);
 int runWrite(const Args& args, Context& ctx);
+int runGet(const Args& args, Context& ctx);
+int runSet(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

@@ -6,6 +6,7 @@
 
 #include "data/tone_codes.h"
 #include "cli/common.h"
+#include "cli/option_lines.h"
 #include "storage/data_file.h"
 #include "data/value_helpers.h"
 #include "tones/roger_beep.h"
@@ -177,6 +178,8 @@ int runShow(const Args& args, Context& ctx) {
     std::ostringstream text;
     printHeader(text, *ws, args[0]);
     printChannels(text, *ws);
+    text << "\nOptional features\n";
+    printOptionLines(text, ws->current);
     printOptions(text, ws->current);
     printRogerBeep(text, ws->current);
     printDtmf(text, ws->current);

@@ -25,6 +25,15 @@ constexpr Command kCommands[] = {
      "Loads a data file pair with every check the desktop program makes and prints it: the\n"
      "header, the channels of each group, the options, the roger-beep table and the DTMF\n"
      "settings and memories."},
+    {"get", runGet, "mv52ctl get FILE.dat [LABEL ...]",
+     "Prints LABEL=ITEM for the controls of the optional-features window (all of them without\n"
+     "LABEL), with the English label and the item as the window shows them, for example\n"
+     "TOT=90s, Color=Blue, Max=20.0, SWR Protect=on."},
+    {"set", runSet, "mv52ctl set FILE.dat LABEL=ITEM [LABEL=ITEM ...]",
+     "Makes each choice in the optional-features window, in order, with every rule the window\n"
+     "runs (a text box's value as typed and then left; FM Enable=off corrects the channel\n"
+     "modes; HF Public=ON sets the channels' public flags), then saves the pair as Save does.\n"
+     "An unknown label or an item the list does not offer changes nothing (exit 2)."},
     {"encode", runEncode, "mv52ctl encode FILE.dat IMAGE",
      "Loads a data file pair and writes the radio image it would send to a radio: all\n"
      "23,745 bytes."},

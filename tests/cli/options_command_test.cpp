@@ -1,0 +1,90 @@
+// mv52ctl get and set: the optional-features window as LABEL=ITEM lines, through the same
+// control table and rules as the window.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "document/workspace.h"
+#include "storage/data_file.h"
+#include "support/temp_dir.h"
+
+namespace mv52 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OptionsCommand : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::ostringstream out, err;
+    cli::Context ctx{dir.file("ZU_418"), out, err, LanguageIndex::English, {}};
+    std::string dat;
+
+    void SetUp() override {
+        fs::create_directories(dir.file("ZU_418"));
+        std::ofstream(dir.file("Version.ini")) << "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\n";
+        cli::loadInstallation(ctx);
+        dat = dir.file("radio.dat");
+        ASSERT_EQ(run({"new", dat}), 0) << err.str();
+    }
+    int run(std::initializer_list<std::string> args) {
+        out.str("");
+        err.str("");
+        return cli::runCommandLine(cli::Args(args), ctx);
+    }
+    std::unique_ptr<Workspace> load() {
+        auto ws = Workspace::create();
+        EXPECT_TRUE(loadDataFile(*ws, dat, ctx.versions).ok());
+        return ws;
+    }
+};
+
+TEST_F(OptionsCommand, GetPrintsTheItemsAsTheWindowShowsThem) {
+    ASSERT_EQ(run({"get", dat, "TOT", "Color", "Max", "SWR Protect", "CW Freq"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "TOT=Off\nColor=White\nMax=16.0\nSWR Protect=on\nCW Freq=300\n");
+    ASSERT_EQ(run({"get", dat}), 0);
+    const std::string all = out.str();
+    EXPECT_EQ(all.rfind("TOT=Off\nINDIC=", 0), 0u);
+    EXPECT_NE(all.find("\nMode=AM\n"), std::string::npos);
+}
+
+TEST_F(OptionsCommand, SetAppliesEachChoiceWithItsRulesAndSaves) {
+    ASSERT_EQ(run({"set", dat, "TOT=90s", "Max=25", "Color=blue", "HF Public=ON", "Rx NR=3"}), 0) << err.str();
+    const auto ws = load();
+    const Document& d = ws->current;
+    EXPECT_EQ(d.options().tot, 9);
+    EXPECT_EQ(d.options().swrMax, 200);
+    EXPECT_EQ(d.options().backlightColor, 1);
+    EXPECT_EQ(d.further().hfPublic, 1);
+    EXPECT_EQ(d.further().rxNr, 130);
+    EXPECT_EQ(d.channels.slot(0, 1, 1).Public, 1);
+    EXPECT_EQ(d.channels.slot(1, 1, 1).Public, 0);
+    ASSERT_EQ(run({"get", dat, "TOT", "Max", "Color"}), 0);
+    EXPECT_EQ(out.str(), "TOT=90s\nMax=20.0\nColor=Blue\n");
+}
+
+TEST_F(OptionsCommand, ARefusedAssignmentLeavesTheFileUntouched) {
+    const auto dataBefore = test::readBytes(dat);
+    const auto channelsBefore = test::readBytes(dir.file("radio.fre"));
+    struct Case {
+        std::string assignment;
+        const char* says;
+    };
+    for (const Case& c : {Case{"TOT=95s", "TOT does not offer '95s'; it offers: Off, 30s"},
+                          Case{"Bogus=1", "is not LABEL=ITEM of a control"}, Case{"TOT", "is not LABEL=ITEM"},
+                          Case{"SWR Protect=maybe", "it offers: on, off"}}) {
+        // A good assignment before the refused one is not saved either.
+        EXPECT_EQ(run({"set", dat, "Color=Red", c.assignment}), 2) << c.assignment;
+        EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+    }
+    EXPECT_EQ(run({"get", dat, "Nope"}), 2);
+    EXPECT_EQ(test::readBytes(dat), dataBefore);
+    EXPECT_EQ(test::readBytes(dir.file("radio.fre")), channelsBefore);
+}
+
+}  // namespace
+}  // namespace mv52
