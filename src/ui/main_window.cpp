@@ -28,6 +28,7 @@
 #include "ui/language_dialog.h"
 #include "ui/left_pane.h"
 #include "ui/message_box.h"
+#include "ui/option_features_window.h"
 #include "ui/port_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/progress_window.h"
@@ -113,6 +114,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                         app_.programFolder, services_.programFileName, currentLanguage},
         static_cast<DocumentWindow&>(*this));
 
+    defineEditorWindows();
+
     // The load: placement, captions and tree, then a new document.
     trap("frmMain_MDIForm_Load", [this] {
         const WindowPlacement placement = loadWindowPlacement(services_.placementStore);
@@ -139,6 +142,17 @@ void MainWindow::trap(const char* procedure, const std::function<void()>& body) 
 }
 
 QAction* MainWindow::action(const char* name) const { return bars_->action(name); }
+
+void MainWindow::defineEditorWindows() {
+    defineChildWindow(kOptionFeaturesWindow, [this] {
+        OptionFeaturesHooks hooks;
+        hooks.reopenChannelWindow = [this] {
+            if (ChildWindow* channels = children_.find(kChannelEditorWindow)) channels->close();
+            openChildWindow(kChannelEditorWindow);
+        };
+        return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
+    });
+}
 
 void MainWindow::openStartupFile(const std::string& path) {
     trap("frmMain_OpenStartupFile", [this, &path] { documents_->openFile(path); });

@@ -115,6 +115,8 @@ private:
     void handOverToVersion(const std::string& firmwareVersion) override;
 
     LanguageIndex language() const;
+    // The editor windows the registry makes on demand.
+    void defineEditorWindows();
     void buildStatusBar();
     void refreshPortPanel();
     void refreshWindowList();

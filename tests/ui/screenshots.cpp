@@ -59,6 +59,22 @@ int writeScreenshots(const std::string& folder) {
         if (!about.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-about-zh.png"))))
             ++failures;
     }
+    // The optional-features window in both languages, inside the main window.
+    for (const auto& [suffix, stored] : languages) {
+        WindowRig rig(0x0804, std::string("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=") + stored +
+                                  "\r\n");
+        mv52::MainWindow& w = rig.window();
+        w.resize(1280, 860);
+        w.openChildWindow(mv52::kOptionFeaturesWindow);
+        waitUntil([] { return false; }, 300);
+        QWidget* options = w.findChild<QWidget*>(QStringLiteral("FrmOptFeatures"));
+        const QString path =
+            QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-options-%1.png").arg(suffix));
+        if (options == nullptr || !options->grab().save(path)) ++failures;
+        const QString frame =
+            QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-options-main-%1.png").arg(suffix));
+        if (!w.grab().save(frame)) ++failures;
+    }
     // The window icon as drawn, at the size a desktop shows it.
     const QString icon = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-icon.png"));
     if (!mv52::programIcon().pixmap(128, 128).save(icon)) ++failures;
