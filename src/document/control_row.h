@@ -32,6 +32,7 @@ enum ControlEffect : unsigned {
     kEffectNone = 0,
     kEffectChannelModes = 1u << 0,     // channel modes were corrected
     kEffectChannelWindow = 1u << 1,    // the channel window must be opened afresh
+    kEffectChannels = 1u << 2,         // channels were added or removed: the grid is shown again
 };
 
 struct ControlRow {
@@ -47,8 +48,9 @@ struct ControlRow {
     std::function<std::string(const Document&)> shownText;
     // Writes the choice, with every rule that goes with it.
     std::function<unsigned(Document&, const ControlChoice&)> write;
-    // Empty: always enabled.
+    // Empty: always enabled, always visible.
     std::function<bool(const Document&)> enabled;
+    std::function<bool(const Document&)> visible;
     int group = 0;  // where the window puts it (a column, a frame); the window's own numbering
 };
 

@@ -146,6 +146,11 @@ void ControlBinder::showAll() {
             w->setEnabled(on);
             if (QLabel* l = label(row.objectName)) l->setEnabled(on);
         }
+        if (row.visible) {
+            const bool on = row.visible(document_);
+            w->setVisible(on);
+            if (QLabel* l = label(row.objectName)) l->setVisible(on);
+        }
     }
     showing_ = false;
     loaded_ = true;

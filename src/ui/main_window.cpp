@@ -23,6 +23,7 @@
 #include "platform/port_names.h"
 #include "system/prompter.h"
 #include "ui/about_dialog.h"
+#include "ui/channel_window.h"
 #include "ui/child_window_area.h"
 #include "ui/command_bars.h"
 #include "ui/language_dialog.h"
@@ -144,11 +145,29 @@ void MainWindow::trap(const char* procedure, const std::function<void()>& body) 
 QAction* MainWindow::action(const char* name) const { return bars_->action(name); }
 
 void MainWindow::defineEditorWindows() {
+    defineChildWindow(
+        kChannelEditorWindow,
+        [this] {
+            ChannelWindowHooks hooks;
+            hooks.bandChanged = [this] {
+                setTitleBar();
+                panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
+            };
+            return new ChannelWindow(*app_.workspace, language(), services_.prompter, std::move(hooks));
+        },
+        // A frequency still being typed goes into the document before a write.
+        [](QWidget* content) {
+            if (auto* channels = dynamic_cast<ChannelWindow*>(content)) channels->SaveShowGridData();
+        });
     defineChildWindow(kOptionFeaturesWindow, [this] {
         OptionFeaturesHooks hooks;
         hooks.reopenChannelWindow = [this] {
             if (ChildWindow* channels = children_.find(kChannelEditorWindow)) channels->close();
             openChildWindow(kChannelEditorWindow);
+        };
+        hooks.channelModesChanged = [this] {
+            if (auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(kChannelEditorWindow)))
+                if (auto* channels = dynamic_cast<ChannelWindow*>(sub->widget())) channels->ReShowData();
         };
         return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
     });

@@ -123,6 +123,7 @@ TEST(MainWindowCommands, SaveHasCtrlSAndRunsSave) {
 TEST(MainWindowFocus, AnOpeningWindowGivesTheKeyboardToItsMainControl) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
     w.activateWindow();
     QLineEdit* first = nullptr;
     w.defineChildWindow(kOptionFeaturesWindow, [&first] {

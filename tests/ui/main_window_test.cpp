@@ -221,6 +221,7 @@ TEST(MainWindowTexts, TitleStatusBarAndBackgroundInEnglish) {
 TEST(MainWindowChildren, OpeningAWindowTwiceFocusesTheOpenOne) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
     int channelMade = 0;
     int optionsMade = 0;
     rig.defineTestWindow(kChannelEditorWindow, &channelMade);
@@ -245,6 +246,7 @@ TEST(MainWindowChildren, OpeningAWindowTwiceFocusesTheOpenOne) {
 TEST(MainWindowChildren, WindowMenuListsTheOpenWindowsAndCloseAllClosesThem) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
     rig.defineTestWindow(kChannelEditorWindow);
     rig.defineTestWindow(kRogerBeepWindow);
     rig.find("mnuChannelInformation")->trigger();
@@ -265,11 +267,12 @@ TEST(MainWindowChildren, WindowMenuListsTheOpenWindowsAndCloseAllClosesThem) {
     EXPECT_EQ(visibleEntries(menu), (std::vector<std::string>{"mnuCascade", "|", "mnuCloseAllWindows"}));
 }
 
-TEST(MainWindowChildren, AnEditorStillToComeDoesNothingVisible) {
+TEST(MainWindowChildren, AWindowWithoutAFactoryOpensNothing) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
+    w.defineChildWindow(kDtmfWindow, [] { return nullptr; });
     clickNode(rig.find<QTreeWidget>("TreeView1"), "N5");
-    rig.find("mnuChannelInformation")->trigger();
     EXPECT_TRUE(w.mdiArea()->subWindowList().isEmpty());
     EXPECT_TRUE(rig.prompter.asked.empty());
 }
@@ -277,6 +280,7 @@ TEST(MainWindowChildren, AnEditorStillToComeDoesNothingVisible) {
 TEST(MainWindowChildren, AFailingHandlerShowsItsOwnName) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
     w.defineChildWindow(kChannelEditorWindow, []() -> QWidget* { throw std::runtime_error("broken"); });
     clickNode(rig.find<QTreeWidget>("TreeView1"), "N1");
     rig.find("mnuChannelInformation")->trigger();
@@ -289,6 +293,7 @@ TEST(MainWindowLanguage, ChoosingChineseSwitchesEveryCaptionAndReopensTheChannel
     WindowRig rig(0x0804);  // a Chinese system with English chosen
     MainWindow& w = rig.window();
     ASSERT_EQ(rig.app->language(), E);
+    rig.clearFrame();
     int made = 0;
     rig.defineTestWindow(kChannelEditorWindow, &made);
     rig.defineTestWindow(kOptionFeaturesWindow);
@@ -334,6 +339,7 @@ TEST(MainWindowLanguage, ChoosingChineseSwitchesEveryCaptionAndReopensTheChannel
 TEST(MainWindowLanguage, ConfirmingTheSameLanguageChangesNothingOnScreen) {
     WindowRig rig(0x0804);
     rig.window();
+    rig.clearFrame();
     int made = 0;
     rig.defineTestWindow(kChannelEditorWindow, &made);
     rig.find("mnuChannelInformation")->trigger();
@@ -604,6 +610,7 @@ TEST(MainWindowLink, APortThatCannotOpenShowsTheSystemsReasonAsDetail) {
 TEST(MainWindowLink, WriteCommitsPendingEditsAndStartsAfterTheWriteTimer) {
     WindowRig rig;
     MainWindow& w = rig.window();
+    rig.clearFrame();
     int commits = 0;
     w.defineChildWindow(
         kChannelEditorWindow, [] { return new QWidget; }, [&](QWidget*) { ++commits; });

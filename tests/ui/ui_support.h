@@ -162,7 +162,15 @@ struct WindowRig {
         return window().findChild<T*>(QString::fromLatin1(name));
     }
 
-    // Gives the channel editor a stand-in window until the real editor exists.
+    // The frame without child windows: the channel window that opens with a new document
+    // closed, so that a test can count the windows it opens itself.
+    void clearFrame() {
+        window().closeAllChildWindows();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Gives a child window a stand-in, so a test can count and recognise what opens.
     void defineTestWindow(const std::string& name, int* made = nullptr) {
         window().defineChildWindow(name, [name, made] {
             if (made) ++*made;
