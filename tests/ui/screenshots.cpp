@@ -1,6 +1,7 @@
 // `mv52_ui_tests --screenshot DIR`: the main window as a user first sees it, in English and in
 // Chinese, for looking at the layout and the fonts.
 
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
@@ -74,6 +75,27 @@ int writeScreenshots(const std::string& folder) {
         const QString frame =
             QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-options-main-%1.png").arg(suffix));
         if (!w.grab().save(frame)) ++failures;
+    }
+    // The channel window: a 40-channel group, the memory group and the VFO group.
+    for (const auto& [suffix, stored] : languages) {
+        WindowRig rig(0x0804, std::string("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=") + stored +
+                                  "\r\n");
+        mv52::MainWindow& w = rig.window();
+        w.resize(1100, 760);
+        for (const auto& [group, name] : {std::pair{1, "a"}, std::pair{16, "mem"}, std::pair{17, "vfo"}}) {
+            auto* combo = w.findChild<QComboBox*>(QStringLiteral("Combo6"));
+            if (combo == nullptr) {
+                ++failures;
+                break;
+            }
+            combo->setCurrentIndex(group - 1);
+            emit combo->activated(group - 1);
+            waitUntil([] { return false; }, 200);
+            QWidget* channels = w.findChild<QWidget*>(QStringLiteral("frmCommChInfo"));
+            const QString path = QDir(QString::fromStdString(folder))
+                                     .filePath(QStringLiteral("mv52-channels-%1-%2.png").arg(name).arg(suffix));
+            if (channels == nullptr || !channels->grab().save(path)) ++failures;
+        }
     }
     // The window icon as drawn, at the size a desktop shows it.
     const QString icon = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-icon.png"));
