@@ -197,6 +197,18 @@ void ChannelWindow::layOut() {
     layout->addWidget(modeFrame_);
     layout->addLayout(body, 1);
     setFocusProxy(grid_);
+
+    // Tab goes from the work mode to the grid, then down the information frame and the group
+    // settings, then to Close.
+    QWidget* previous = workMode_;
+    const auto next = [&](QWidget* w) {
+        setTabOrder(previous, w);
+        previous = w;
+    };
+    for (QWidget* w : {static_cast<QWidget*>(group_), static_cast<QWidget*>(workGroup_), static_cast<QWidget*>(grid_)})
+        next(w);
+    for (const ControlRow& row : rows_) next(binder_->widget(row.objectName));
+    next(close_);
 }
 
 void ChannelWindow::setCaptions() {
