@@ -5,6 +5,7 @@
 #include "channels/channel_editing.h"
 #include "data/groups.h"
 #include "data/numeric.h"
+#include "data/value_helpers.h"
 #include "data/tone_codes.h"
 #include "document/document.h"
 #include "lang/channel_texts.h"
@@ -21,18 +22,6 @@ using G = ChannelGroup;
 
 constexpr std::array<const char*, 6> kModeNames = {"FM", "AM", "USB", "LSB", "PA", "CW"};
 
-int itemPosition(const Items& items, int p) {
-    if (items.empty()) return -1;
-    return p >= 0 && p < static_cast<int>(items.size()) ? p : 0;
-}
-
-int positionOfText(const Items& items, const std::string& text) {
-    if (items.empty()) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == text) return static_cast<int>(i);
-    return 0;
-}
-
 std::function<std::string(LanguageIndex)> labelOf(ChannelText key) {
     return [key](LanguageIndex language) { return text(key, language); };
 }
@@ -44,17 +33,11 @@ Items offThenNumbers(LanguageIndex language, const std::vector<int>& numbers) {
 }
 
 Items rogerList(const Document& d, LanguageIndex language) {
-    std::vector<int> valid;
-    for (int n = 1; n <= kRogerEntryCount; ++n)
-        if (validRogerEntry(d.header.rogerBeep, n) != 0) valid.push_back(n);
-    return offThenNumbers(language, valid);
+    return offThenNumbers(language, validRogerEntries(d.header.rogerBeep));
 }
 
 Items dtmfList(const Document& d, LanguageIndex language) {
-    std::vector<int> used;
-    for (int n = 1; n <= kDtmfMemoryCount; ++n)
-        if (validDtmfCode(d.options().dtmfMemory, n) != 0) used.push_back(n);
-    return offThenNumbers(language, used);
+    return offThenNumbers(language, usedDtmfMemories(d.options().dtmfMemory));
 }
 
 Items ctcssList(const Document&, LanguageIndex) {
@@ -79,7 +62,7 @@ ControlRow channelList(std::string name, ChannelText label, std::function<Items(
     r.items = std::move(items);
     r.shown = [field, row](const Document& d, const Items& shownItems) {
         const ChannelRecord* c = selectedChannel(d, *row);
-        return itemPosition(shownItems, c ? c->*field : 0);
+        return listIndexByIndex(shownItems, c ? c->*field : 0);
     };
     r.write = [field, row](Document& d, const ControlChoice& choice) {
         if (ChannelRecord* c = selectedChannel(d, *row)) c->*field = static_cast<std::int16_t>(choice.position);
@@ -99,7 +82,7 @@ ControlRow numberList(std::string name, ChannelText label, Items (*items)(const 
     ControlRow r = channelList(std::move(name), label, items, field, row);
     r.shown = [field, row](const Document& d, const Items& shownItems) {
         const ChannelRecord* c = selectedChannel(d, *row);
-        return positionOfText(shownItems, std::to_string(c ? c->*field : 0));
+        return listIndexByText(shownItems, std::to_string(c ? c->*field : 0));
     };
     r.write = [field, row](Document& d, const ControlChoice& choice) {
         if (ChannelRecord* c = selectedChannel(d, *row))
@@ -135,7 +118,7 @@ ControlRow modeList(const int* row) {
     r.shown = [row](const Document& d, const Items& shownItems) {
         const ChannelRecord* c = selectedChannel(d, *row);
         const int mode = c ? c->Mode : 0;
-        return positionOfText(shownItems, mode >= 0 && mode <= 5 ? kModeNames[static_cast<std::size_t>(mode)] : "FM");
+        return listIndexByText(shownItems, mode >= 0 && mode <= 5 ? kModeNames[static_cast<std::size_t>(mode)] : "FM");
     };
     r.write = [row](Document& d, const ControlChoice& choice) {
         if (ChannelRecord* c = selectedChannel(d, *row)) {
@@ -159,7 +142,7 @@ ControlRow groupList(std::string name, std::function<std::string(LanguageIndex)>
     r.group = static_cast<int>(G::GroupSettings);
     r.items = [list](const Document&, LanguageIndex l) { return items(list, l); };
     r.shown = [field](const Document& d, const Items& shownItems) {
-        return itemPosition(shownItems, (d.options().*field).at(shownWorkMode(d), shownGroup(d)));
+        return listIndexByIndex(shownItems, (d.options().*field).at(shownWorkMode(d), shownGroup(d)));
     };
     r.write = [field](Document& d, const ControlChoice& choice) {
         perGroup(d, field).at(shownWorkMode(d), shownGroup(d)) = static_cast<std::int16_t>(choice.position);
@@ -173,7 +156,7 @@ ControlRow emergencyChannel(std::string name, int which, PerGroupI16 OptionRecor
                              ChannelList::EmergencyMode, field);
     r.items = [](const Document& d, LanguageIndex) { return emergencyChannelChoices(d, shownWorkMode(d), shownGroup(d)); };
     r.shown = [field](const Document& d, const Items& shownItems) {
-        return positionOfText(shownItems, GetCHName((d.options().*field).at(shownWorkMode(d), shownGroup(d))));
+        return listIndexByText(shownItems, GetCHName((d.options().*field).at(shownWorkMode(d), shownGroup(d))));
     };
     r.write = [field](Document& d, const ControlChoice& choice) {
         perGroup(d, field).at(shownWorkMode(d), shownGroup(d)) = static_cast<std::int16_t>(GetCHID(choice.text));

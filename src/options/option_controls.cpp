@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/numeric.h"
+#include "data/value_helpers.h"
 #include "document/document.h"
 #include "lang/language_tables.h"
 #include "lang/option_texts.h"
@@ -46,18 +47,6 @@ std::function<std::string(LanguageIndex)> labelOf(OptionText key) {
     return [key](LanguageIndex language) { return text(key, language); };
 }
 
-int itemPosition(const Items& items, int p) {
-    if (items.empty()) return -1;
-    return p >= 0 && p < static_cast<int>(items.size()) ? p : 0;
-}
-
-int positionOfText(const Items& items, std::string_view text) {
-    if (items.empty()) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == text) return static_cast<int>(i);
-    return 0;
-}
-
 // The number an item shows, or 0 for "OFF" and any other text that is not a number.
 int numberOfItem(const std::string& item) { return isDigits(item) ? numberFromText(item, 0) : 0; }
 
@@ -78,9 +67,9 @@ ControlRow list(std::string name, OptionText label, OptionGroup group, Items (*i
     row.items = [items](const Document& d, LanguageIndex l) { return items(l, d); };
     row.shown = [field, coding](const Document& d, const Items& shownItems) {
         const int v = field.get(d);
-        if (coding.zeroFirst && v == 0) return itemPosition(shownItems, 0);
+        if (coding.zeroFirst && v == 0) return listIndexByIndex(shownItems, 0);
         const int shifted = v - coding.offset;
-        return itemPosition(shownItems, shifted < 0 ? -1 : shifted / coding.scale);
+        return listIndexByIndex(shownItems, shifted < 0 ? -1 : shifted / coding.scale);
     };
     row.write = [field, coding](Document& d, const ControlChoice& c) {
         field.set(d, coding.zeroFirst && c.position == 0 ? 0 : c.position * coding.scale + coding.offset);
@@ -94,7 +83,7 @@ ControlRow listByText(std::string name, OptionText label, OptionGroup group,
                       Items (*items)(LanguageIndex, const Document&), Field field) {
     ControlRow row = list(std::move(name), label, group, items, field);
     row.shown = [field](const Document& d, const Items& shownItems) {
-        return positionOfText(shownItems, std::to_string(field.get(d)));
+        return listIndexByText(shownItems, std::to_string(field.get(d)));
     };
     row.write = [field](Document& d, const ControlChoice& c) {
         field.set(d, numberOfItem(c.text));
@@ -114,18 +103,12 @@ Items offThenNumbers(LanguageIndex language, const std::vector<int>& numbers) {
     return out;
 }
 
-Items validRogerEntries(LanguageIndex language, const Document& d) {
-    std::vector<int> valid;
-    for (int n = 1; n <= kRogerEntryCount; ++n)
-        if (validRogerEntry(d.header.rogerBeep, n) != 0) valid.push_back(n);
-    return offThenNumbers(language, valid);
+Items rogerItems(LanguageIndex language, const Document& d) {
+    return offThenNumbers(language, validRogerEntries(d.header.rogerBeep));
 }
 
-Items nonEmptyDtmfMemories(LanguageIndex language, const Document& d) {
-    std::vector<int> used;
-    for (int n = 1; n <= kDtmfMemoryCount; ++n)
-        if (validDtmfCode(d.options().dtmfMemory, n) != 0) used.push_back(n);
-    return offThenNumbers(language, used);
+Items dtmfItems(LanguageIndex language, const Document& d) {
+    return offThenNumbers(language, usedDtmfMemories(d.options().dtmfMemory));
 }
 
 // The public channel's modes: those of FM, AM, USB, LSB and PA that are enabled. CW is left
@@ -147,7 +130,7 @@ ControlRow publicModeList() {
     row.shown = [](const Document& d, const Items& shownItems) {
         const int mode = d.options().publicMode;
         const char* name = mode >= 0 && mode <= 4 ? kPublicModes[static_cast<std::size_t>(mode)] : kPublicModes[0];
-        return positionOfText(shownItems, name);
+        return listIndexByText(shownItems, name);
     };
     row.write = [](Document& d, const ControlChoice& c) {
         for (std::size_t i = 0; i < kPublicModes.size(); ++i)
@@ -327,14 +310,14 @@ std::vector<ControlRow> buildRows() {
         list("Combo1_48", T::CwBeep, G::Right, fixed<L::CwBeep>, furtherField<&FurtherOptions::cwBeep>()),
         list("Combo1_49", T::Dim, G::Right, fixed<L::Dim>, furtherField<&FurtherOptions::dim>()),
         // Public-channel frame.
-        listByText("Combo2_6", T::PublicBot, G::Public, nonEmptyDtmfMemories, optionField<&OptionRecord::publicBot>()),
-        listByText("Combo2_7", T::PublicEot, G::Public, nonEmptyDtmfMemories, optionField<&OptionRecord::publicEot>()),
-        listByText("Combo2_8", T::PublicCall, G::Public, nonEmptyDtmfMemories, optionField<&OptionRecord::publicCall>()),
+        listByText("Combo2_6", T::PublicBot, G::Public, dtmfItems, optionField<&OptionRecord::publicBot>()),
+        listByText("Combo2_7", T::PublicEot, G::Public, dtmfItems, optionField<&OptionRecord::publicEot>()),
+        listByText("Combo2_8", T::PublicCall, G::Public, dtmfItems, optionField<&OptionRecord::publicCall>()),
         list("Combo2_0", T::PublicHiCut, G::Public, fixed<L::PublicHiCut>, optionField<&OptionRecord::publicHiCut>()),
         list("Combo2_1", T::PublicNbAnl, G::Public, fixed<L::PublicNbAnl>, optionField<&OptionRecord::publicNbAnl>()),
         list("Combo2_2", T::PublicEcho, G::Public, fixed<L::PublicEcho>, optionField<&OptionRecord::publicEcho>()),
         list("Combo2_3", T::PublicAdd10k, G::Public, fixed<L::PublicAdd10k>, optionField<&OptionRecord::publicAdd10k>()),
-        listByText("Combo1_53", T::Roger, G::Public, validRogerEntries, furtherField<&FurtherOptions::comChanRb>()),
+        listByText("Combo1_53", T::Roger, G::Public, rogerItems, furtherField<&FurtherOptions::comChanRb>()),
         publicModeList(),
     };
     // VOX Level and VOX Delay only with VOX on.

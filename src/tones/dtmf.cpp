@@ -21,6 +21,13 @@ int validDtmfCode(const DtmfMemories& memories, int n) {
     return memories[static_cast<std::size_t>(n - 1)].clean().empty() ? 0 : n;
 }
 
+std::vector<int> usedDtmfMemories(const DtmfMemories& memories) {
+    std::vector<int> used;
+    for (int n = 1; n <= kDtmfMemoryCount; ++n)
+        if (validDtmfCode(memories, n) != 0) used.push_back(n);
+    return used;
+}
+
 void packDtmfMemories(const DtmfMemories& memories, RadioImage& image) {
     for (std::size_t n = 0; n < memories.size(); ++n) {
         const std::string text = memories[n].clean();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/dtmf_record.h"
 
@@ -22,6 +23,8 @@ void setDtmfMemory(DtmfMemory& memory, std::string_view text);
 
 // n when 1 <= n <= 16 and memory n is not empty, else 0.
 int validDtmfCode(const DtmfMemories& memories, int n);
+// The numbers of the memories that hold a code, ascending: what the DTMF lists offer after "Off".
+std::vector<int> usedDtmfMemories(const DtmfMemories& memories);
 
 void packDtmfMemories(const DtmfMemories& memories, RadioImage& image);
 void unpackDtmfMemories(DtmfMemories& memories, const RadioImage& image);

@@ -62,6 +62,13 @@ int countValidRogerEntries(const RogerBeepTable& table) {
     return count;
 }
 
+std::vector<int> validRogerEntries(const RogerBeepTable& table) {
+    std::vector<int> valid;
+    for (int n = 1; n <= kRogerEntryCount; ++n)
+        if (validRogerEntry(table, n) != 0) valid.push_back(n);
+    return valid;
+}
+
 std::uint32_t rogerEntryImageAddress(int n) {
     const auto k = static_cast<std::uint32_t>(n - 1);
     return kRogerImageBase + (k / 2) * 64 + (k % 2) * 30;
