@@ -8,7 +8,7 @@
 #include "storage/data_file.h"
 #include "storage/data_file_layout.h"
 #include "storage/default_document.h"
-#include "data/file_io.h"
+#include "data/durable_files.h"
 #include "document/workspace.h"
 #include "version/version_table.h"
 
@@ -56,8 +56,8 @@ void BM_LoadLargestPair(benchmark::State& state) {
             channels.insert(channels.end(), r.begin(), r.end());
         }
     });
-    const mv52::FileContent files[] = {{path, header}, {mv52::channelFilePath(path), channels}};
-    mv52::writeFilesReplacing(files);
+    mv52::replaceFile({path, header});
+    mv52::replaceFile({mv52::channelFilePath(path), channels});
     state.counters["channel_file_bytes"] = static_cast<double>(channels.size());
 
     mv52::VersionTable versions;

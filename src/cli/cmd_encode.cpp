@@ -2,7 +2,7 @@
 
 #include "cli/common.h"
 #include "storage/codec.h"
-#include "data/file_io.h"
+#include "data/durable_files.h"
 
 namespace mv52::cli {
 
@@ -12,8 +12,7 @@ int runEncode(const Args& args, Context& ctx) {
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     ws->image.preTransferFill();
     encodeDocument(*ws);
-    const FileContent image[] = {{args[1], ws->image.bytes()}};
-    if (!writeFilesReplacing(image)) {
+    if (!replaceFile({args[1], ws->image.bytes()})) {
         ctx.err << "mv52ctl: cannot write " << args[1] << "\n";
         return kExitFailed;
     }

@@ -1,6 +1,5 @@
 #include "platform/ini_profile_file.h"
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -31,24 +30,8 @@ std::string IniProfileFile::read(const std::string& path, std::string_view secti
 bool IniProfileFile::write(const std::string& path, std::string_view section, std::string_view key,
                            std::string_view value) {
     const std::string updated = profileUpdate(slurp(path).value_or(""), section, key, value);
-    // Write beside the file and rename, so that a failed write never truncates the settings.
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << updated;
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (!ec) return true;
-    std::filesystem::remove(temp, ec);
-    return false;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(updated.data());
+    return replaceFile({path, std::span<const std::uint8_t>(bytes, updated.size())}, probe_);
 }
 
 }  // namespace mv52

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "storage/data_file_layout.h"
+#include "data/durable_files.h"
 #include "data/file_io.h"
 #include "data/numeric.h"
 #include "document/workspace.h"
@@ -119,6 +120,23 @@ bool sameOptions(const OptionRecord& a, const OptionRecord& b) {
     return true;
 }
 
+// Writes the saved copy as the pair. The channel file is renamed into place first: that
+// rename commits the save, and the loader finishes or discards a save cut short.
+bool writeSavedPair(const Document& s, const std::string& path, const SaveProbe& probe) {
+    const HeaderBytes header = writeHeaderBytes(s.header);
+    std::vector<std::uint8_t> channels;
+    forEachGroup([&](int m, int g) {
+        for (int p = 1; p <= usedSlots(s, m, g); ++p) {
+            const ChannelBytes record = writeChannelBytes(s.channels.slot(m, g, p));
+            channels.insert(channels.end(), record.begin(), record.end());
+        }
+    });
+    const std::string channelPath = channelFilePath(path);
+    // "x.fre" would be its own channel file.
+    if (fs::path(channelPath) == fs::path(path)) return false;
+    return replaceFilePair({channelPath, channels}, {path, header}, probe);
+}
+
 }  // namespace
 
 bool isDataFileVersion(std::string_view text) {
@@ -144,8 +162,10 @@ std::string channelFilePath(std::string_view dataFilePath) {
 }
 
 LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions) {
+    const std::string channelPath = channelFilePath(path);
+    const std::string dataPath = channelPath == path ? path : settleFilePair(channelPath, path);
     // One byte more than the format, to tell an exact length from a longer file.
-    const auto bytes = readFilePrefix(path, kDataFileSize + 1);
+    const auto bytes = readFilePrefix(dataPath, kDataFileSize + 1);
     if (!bytes) return {LoadStatus::FileError, {}};
     const std::string version(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, bytes->size())));
     if (!isDataFileVersion(version)) return {LoadStatus::UnknownVersion, version};
@@ -153,8 +173,8 @@ LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTab
     if (bytes->size() != kDataFileSize) return {LoadStatus::WrongLength, version};
 
     auto parsed = std::make_unique<Document>();
-    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize),
-                   channelFilePath(path), *parsed))
+    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize), channelPath,
+                   *parsed))
         return {LoadStatus::FileError, version};
     adoptParsed(ws, *parsed);
     ws.untitled = false;
@@ -162,33 +182,22 @@ LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTab
     return {LoadStatus::Ok, version};
 }
 
-bool saveDataFile(Workspace& ws, const std::string& path) {
+bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe) {
     const auto previousSaved = std::make_unique<Document>(ws.saved);
     takeSavedCopy(ws);
-    const Document& s = ws.saved;
-
-    const HeaderBytes header = writeHeaderBytes(s.header);
-    std::vector<std::uint8_t> channels;
-    forEachGroup([&](int m, int g) {
-        for (int p = 1; p <= usedSlots(s, m, g); ++p) {
-            const ChannelBytes record = writeChannelBytes(s.channels.slot(m, g, p));
-            channels.insert(channels.end(), record.begin(), record.end());
-        }
-    });
-
-    // Both files are written beside their targets and renamed into place only when both are
-    // complete, so a failure (a full disk, a read-only folder) never destroys the old pair.
-    const std::string channelPath = channelFilePath(path);
-    const FileContent files[] = {{channelPath, channels}, {path, header}};
-    // "x.fre" would be its own channel file.
-    const bool ok = fs::path(channelPath) != fs::path(path) && writeFilesReplacing(files);
-    if (!ok) {
+    if (!writeSavedPair(ws.saved, path, probe)) {
         ws.saved = *previousSaved;  // the document still counts as unsaved
         return false;
     }
     ws.untitled = false;
     ws.fileName = path;
     return true;
+}
+
+bool saveDataFileCopy(const Workspace& ws, const std::string& path) {
+    const auto copy = std::make_unique<Workspace>(ws);
+    takeSavedCopy(*copy);
+    return writeSavedPair(copy->saved, path, {});
 }
 
 std::string initialDataFilePath(const std::string& programFolder, std::string_view bandText,

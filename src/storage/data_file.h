@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/durable_files.h"
 #include "lang/language.h"
 
 namespace mv52 {
@@ -26,12 +27,17 @@ std::string loadResultMessage(const LoadResult& result, LanguageIndex language);
 std::string channelFilePath(std::string_view dataFilePath);
 
 // Replaces the document with the pair; on any refusal the document is left unchanged. On
-// success the document is titled with `path`.
+// success the document is titled with `path`. A save of this pair that was cut short is
+// completed or discarded first, so the pair read is always a whole one.
 LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions);
 
-// Takes the saved copy and writes both files; false ("file error.") when either cannot be
-// written, in which case the files on disk and the saved copy are as before.
-bool saveDataFile(Workspace& ws, const std::string& path);
+// Takes the saved copy and writes both files, crash-safe (durable_files.h); false ("file
+// error.") when either cannot be written, in which case the saved copy is as before.
+bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe = {});
+
+// Writes the pair Save would write at this moment, without touching the workspace: its saved
+// copy, file name and title stay as they are. For backups.
+bool saveDataFileCopy(const Workspace& ws, const std::string& path);
 
 enum class InitialKind { New, Initial };
 // <program folder>/Init/<band code>_LB2424_New.dat or ..._LB2424.dat.

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/durable_files.h"
+#include "support/temp_dir.h"
+
+namespace mv52 {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::writeBytes;
+
+const std::vector<std::uint8_t> kOld = {'o', 'l', 'd'};
+const std::vector<std::uint8_t> kNew = {'n', 'e', 'w', '!'};
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(DurableFiles, ReplaceFileLeavesOnlyTheTargetAndReportsEveryStep) {
+    test::TempDir dir;
+    const std::string path = dir.file("x.bin");
+    writeBytes(path, kOld);
+    writeBytes(savingPath(path), {1, 2, 3, 4, 5, 6});  // left by a crash
+    std::vector<SaveStep> steps;
+    ASSERT_TRUE(replaceFile({path, kNew}, [&](SaveStep s, const std::string&) { steps.push_back(s); }));
+    EXPECT_EQ(readBytes(path), kNew);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"x.bin"});
+    EXPECT_EQ(steps, (std::vector<SaveStep>{SaveStep::Written, SaveStep::Flushed, SaveStep::Renamed,
+                                            SaveStep::FolderFlushed}));
+    EXPECT_FALSE(replaceFile({dir.file("no/such/folder/x.bin"), kNew}));
+}
+
+TEST(DurableFiles, PairSaveRenamesTheFirstFileFirstAndLeavesOnlyThePair) {
+    test::TempDir dir;
+    const std::string first = dir.file("a.fre"), last = dir.file("a.dat");
+    std::vector<std::string> renamed;
+    ASSERT_TRUE(replaceFilePair({first, kNew}, {last, kNew}, [&](SaveStep s, const std::string& p) {
+        if (s == SaveStep::Renamed) renamed.push_back(p);
+    }));
+    EXPECT_EQ(renamed, (std::vector<std::string>{first, last}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"a.dat", "a.fre"}));
+}
+
+// What a crash can leave beside a pair, and what the next load or save makes of it.
+TEST(DurableFiles, SettleCompletesACommittedSaveAndDiscardsAnyOther) {
+    struct Case {
+        const char* what;
+        bool firstTemp, lastTemp, firstNew;  // which temporary files exist; whether `first` is new
+        bool expectNew;                      // the pair after settling
+    };
+    const Case cases[] = {
+        {"nothing left", false, false, false, false},
+        {"crash while writing the first temporary file", true, false, false, false},
+        {"crash before the commit", true, true, false, false},
+        {"crash after the commit", false, true, true, true},
+        {"crash after both renames", false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        const std::string first = dir.file("p.fre"), last = dir.file("p.dat");
+        writeBytes(first, c.firstNew ? kNew : kOld);
+        writeBytes(last, kOld);
+        if (c.firstTemp) writeBytes(savingPath(first), kNew);
+        if (c.lastTemp) writeBytes(savingPath(last), kNew);
+        if (c.expectNew && !c.lastTemp) writeBytes(last, kNew);
+        EXPECT_EQ(settleFilePair(first, last), last) << c.what;
+        EXPECT_EQ(readBytes(first), c.expectNew ? kNew : kOld) << c.what;
+        EXPECT_EQ(readBytes(last), c.expectNew ? kNew : kOld) << c.what;
+        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.fre"})) << c.what;
+    }
+}
+
+TEST(DurableFiles, CommittedSaveThatCannotBeFinishedIsReadFromItsTemporaryFile) {
+    test::TempDir dir;
+    const std::string first = dir.file("p.fre"), last = dir.file("p.dat");
+    writeBytes(first, kNew);
+    // Something that a rename cannot replace stands where `last` goes.
+    fs::create_directories(fs::path(last) / "occupied");
+    writeBytes(savingPath(last), kNew);
+    EXPECT_EQ(settleFilePair(first, last), savingPath(last));
+    EXPECT_EQ(readBytes(savingPath(last)), kNew);
+    EXPECT_FALSE(replaceFilePair({first, kOld}, {last, kOld}));  // nor is a new save started over it
+    EXPECT_EQ(readBytes(first), kNew);
+}
+
+TEST(DurableFiles, OnlyOwnTemporaryFilesAreRemoved) {
+    test::TempDir dir;
+    const std::string first = dir.file("p.fre"), last = dir.file("p.dat");
+    fs::create_directories(savingPath(first));
+    writeBytes(savingPath(last), kNew);
+    // A folder under the first temporary name: not a committed save, and not ours to remove.
+    EXPECT_EQ(settleFilePair(first, last), last);
+    EXPECT_TRUE(fs::is_directory(savingPath(first)));
+    EXPECT_FALSE(fs::exists(savingPath(last)));
+    EXPECT_FALSE(replaceFilePair({first, kNew}, {last, kNew}));
+    EXPECT_FALSE(fs::exists(last));
+    EXPECT_FALSE(fs::exists(savingPath(last)));
+}
+
+}  // namespace
+}  // namespace mv52
