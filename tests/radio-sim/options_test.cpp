@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,8 @@ TEST(RadioSimOptions, EveryOptionIsRead) {
     const ParsedOptions p = parse({"--link", "/tmp/radio", "--image=in.bin", "--save", "out.bin", "--model", "LB2424X",
                                    "--firmware", "V201", "--baud", "9600", "--delay", "120", "--ignore-handshakes", "2",
                                    "--ignore-idents=3", "--bad-checksum", "16400", "--bad-checksum", "0x20:4", "--silent-at",
-                                   "8000:2", "--silent-at", "8000", "--no-end-ack", "--verbose"});
+                                   "8000:2", "--silent-at", "8000", "--no-end-ack", "--verbose", "--drop-writes", "16400",
+                                   "--drop-writes=0x20"});
     ASSERT_EQ(p.action, ParsedOptions::Action::Run) << p.error;
     const Options& o = p.options;
     EXPECT_EQ(o.linkPath, "/tmp/radio");
@@ -43,6 +45,7 @@ TEST(RadioSimOptions, EveryOptionIsRead) {
     EXPECT_EQ(o.faults.badChecksum, (std::map<std::uint16_t, unsigned>{{16400, 1}, {32, 4}}));
     EXPECT_EQ(o.faults.silentAt, (std::map<std::uint16_t, unsigned>{{8000, 3}}));  // 2 + 1
     EXPECT_TRUE(o.faults.noEndAck);
+    EXPECT_EQ(o.faults.dropWrites, (std::set<std::uint16_t>{32, 16400}));
     EXPECT_TRUE(o.verbose);
 }
 
@@ -73,6 +76,10 @@ TEST(RadioSimOptions, BadCommandLinesAreErrors) {
         {"--bad-checksum", ":2"},
         {"--silent-at", "16:two"},
         {"--silent-at", "-16"},
+        {"--drop-writes", "23744"},
+        {"--drop-writes", "8"},
+        {"--drop-writes", "16:2"},
+        {"--drop-writes"},
         {"--verbose=yes"},
         {"--no-end-ack=1"},
     };

@@ -356,6 +356,18 @@ TEST(RadioSimProtocol, SilencedDataFrameIsNotStored) {
     EXPECT_EQ(radio.memory()[8000], frame[4]);
 }
 
+TEST(RadioSimProtocol, DroppedWritesAreAcknowledgedButNeverStored) {
+    auto radio = makeRadio(Faults{.dropWrites = {8000}});
+    for (const std::uint8_t value : {std::uint8_t{0x11}, std::uint8_t{0x22}}) {
+        EXPECT_EQ(repliesTo(radio, dataFrame(8000, value)), Bytes{0x06});
+        EXPECT_EQ(radio.memory()[8000], patternMemory()[8000]);
+    }
+    EXPECT_EQ(repliesTo(radio, dataFrame(8016, 0x33)), Bytes{0x06});  // its neighbour takes the write
+    EXPECT_EQ(radio.memory()[8016], 0x33);
+    auto clean = makeRadio();
+    EXPECT_EQ(repliesTo(radio, readRequest(8000)), repliesTo(clean, readRequest(8000)));
+}
+
 TEST(RadioSimProtocol, SilentAndBadChecksumAtOneAddressCombine) {
     auto radio = makeRadio(Faults{.badChecksum = {{64, 1}}, .silentAt = {{64, 1}}});
     auto clean = makeRadio();

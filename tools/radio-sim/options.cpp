@@ -62,6 +62,8 @@ std::string usageText() {
            "  --ignore-idents N        do not answer the first N identification requests\n"
            "  --bad-checksum ADDR[:N]  corrupt the checksum of the data reply for ADDR, N times\n"
            "  --silent-at ADDR[:N]     do not answer a read or data frame at ADDR, N times\n"
+           "  --drop-writes ADDR       acknowledge data frames for ADDR but keep the old bytes\n"
+           "                           there, every time (a block that no longer takes writes)\n"
            "  --no-end-ack             do not acknowledge the end request\n"
            "  --verbose                log every frame to standard error\n"
            "  --help                   show this help\n"
@@ -138,6 +140,11 @@ ParsedOptions parseOptions(std::span<const std::string_view> args) {
             if (!takeValue() || !addAddressFault(value, o.faults.badChecksum)) return fail(bad + " (ADDR[:N], ADDR 0 to 23728)");
         } else if (name == "--silent-at") {
             if (!takeValue() || !addAddressFault(value, o.faults.silentAt)) return fail(bad + " (ADDR[:N], ADDR 0 to 23728)");
+        } else if (name == "--drop-writes") {
+            // A block address: a multiple of 16 up to the last block.
+            const auto address = takeValue() ? parseNumber(value, kLastBlockAddress) : std::nullopt;
+            if (!address || *address % kBlockLength != 0) return fail(bad + " (ADDR, a multiple of 16 from 0 to 23728)");
+            o.faults.dropWrites.insert(static_cast<std::uint16_t>(*address));
         } else {
             return fail("unknown option " + std::string(args[i]));
         }

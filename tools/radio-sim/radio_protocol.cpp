@@ -155,7 +155,11 @@ Exchange RadioProtocol::answer(FrameKind kind, std::vector<std::uint8_t> frame) 
                 ex.faulted = true;
                 break;
             }
-            std::copy_n(ex.bytes.begin() + 4, kBlockLength, memory_.begin() + ex.address);
+            // A worn-out block: the frame is acknowledged, the memory keeps its old bytes.
+            if (faults_.dropWrites.contains(ex.address))
+                ex.faulted = true;
+            else
+                std::copy_n(ex.bytes.begin() + 4, kBlockLength, memory_.begin() + ex.address);
             written_ = true;
             ex.reply = {kAck};
             break;

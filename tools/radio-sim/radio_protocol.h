@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,6 +41,7 @@ struct Faults {
     unsigned ignoreIdents = 0;
     std::map<std::uint16_t, unsigned> badChecksum{};  // address -> data replies still to corrupt
     std::map<std::uint16_t, unsigned> silentAt{};     // address -> requests still to ignore
+    std::set<std::uint16_t> dropWrites{};             // blocks that acknowledge data frames but keep their bytes
     bool noEndAck = false;
 
     bool operator==(const Faults&) const = default;
