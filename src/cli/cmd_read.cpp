@@ -4,7 +4,7 @@
 namespace mv52::cli {
 
 int runRead(const Args& args, Context& ctx) {
-    const auto options = parseLinkOptions(args, ctx);
+    const auto options = parseLinkOptions(args, ctx, CommOperation::Read);
     if (!options) return kExitUsage;
     auto ws = startupWorkspace(ctx);
     // Only a completed read is decoded and saved.

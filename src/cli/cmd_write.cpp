@@ -4,7 +4,7 @@
 namespace mv52::cli {
 
 int runWrite(const Args& args, Context& ctx) {
-    const auto options = parseLinkOptions(args, ctx);
+    const auto options = parseLinkOptions(args, ctx, CommOperation::Write);
     if (!options) return kExitUsage;
     auto ws = Workspace::create();
     if (!loadPairOrReport(*ws, options->file, ctx)) return kExitFailed;

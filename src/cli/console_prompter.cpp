@@ -22,7 +22,8 @@ PromptAnswer ConsolePrompter::ask(const std::string& text, MessageButtons button
     const bool connection = text == messageText(MessageKey::MsgCheckConnection, language_);
     if (confirmation) return PromptAnswer::Ok;
     if (text == completionText(CommOperation::Read, language_) ||
-        text == completionText(CommOperation::Write, language_)) {
+        text == completionText(CommOperation::Write, language_) ||
+        text == messageText(MessageKey::MsgWriteVerified, language_)) {
         out_ << forTerminal(text) << "\n";
         return PromptAnswer::Ok;
     }

@@ -45,8 +45,11 @@ constexpr Command kCommands[] = {
      "completed). PORT is a device path or COMn (default: comPort of the settings file).\n"
      "A connection prompt is answered Retry up to N times (default 0), then Cancel; a version\n"
      "question is answered No."},
-    {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] FILE.dat",
-     "Loads a data file pair with every check and writes it to the radio. Options as for read."},
+    {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] [--verify] FILE.dat",
+     "Loads a data file pair with every check and writes it to the radio. Options as for read.\n"
+     "--verify: once the write has completed, read the whole radio back and compare every\n"
+     "byte with what was written; the status is 1 when any block differs or the radio cannot\n"
+     "be read back."},
 };
 
 const Command* findCommand(const std::string& name) {

@@ -29,7 +29,7 @@ class NoHooks final : public LinkSessionHooks {};
 
 }  // namespace
 
-std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx) {
+std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx, CommOperation operation) {
     LinkOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -43,6 +43,8 @@ std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx) {
                 ctx.err << "mv52ctl: --retry takes a number of 0 or more\n";
                 return std::nullopt;
             }
+        } else if (a == "--verify" && operation == CommOperation::Write) {
+            o.verify = true;
         } else if (a.size() > 1 && a[0] == '-') {
             return std::nullopt;
         } else if (o.file.empty()) {
@@ -74,7 +76,7 @@ bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& o
     });
     QtOneShotTimer waitTimer;
     ConsolePrompter prompter(ctx.out, ctx.err, ctx.language, options.retries);
-    ProgressBar progress(ctx.err, ::isatty(STDERR_FILENO) == 1, progressTitle(operation, ctx.language));
+    ProgressBar progress(ctx.err, ::isatty(STDERR_FILENO) == 1, ctx.language);
     SystemClock clock;
     DailyLog log(ctx.programFolder, clock);
     PendingMessages pending;
@@ -84,7 +86,8 @@ bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& o
                         [language] { return language; }, comPort, hooks);
 
     const LinkStartResult started =
-        operation == CommOperation::Read ? session.startRead() : session.startWrite();
+        operation == CommOperation::Read ? session.startRead()
+                                         : session.startWrite(options.verify ? WriteVerify::On : WriteVerify::Off);
     if (started == LinkStartResult::PortFailed) {
         ctx.err << session.openFailureReason() << "\n";
         return false;

@@ -15,13 +15,16 @@ struct LinkOptions {
     std::string port;  // a device path or COMn; empty: comPort of the settings file
     int retries = 0;   // how often a connection prompt is answered Retry or OK
     std::string file;  // the data file to save or to write
+    bool verify = false;  // write: read the radio back and compare
 };
 
-// Parses "[--port PORT] [--retry N] FILE.dat"; nullopt for a usage error.
-std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx);
+// Parses "[--port PORT] [--retry N] FILE.dat", and for a write "--verify"; nullopt for a
+// usage error.
+std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx, CommOperation operation);
 
 // Runs a read or a write with the session the desktop program uses; true when the transfer
-// completed. Every frame goes to the daily log of the program folder.
+// completed (and a write asked to verify read back as written). Every frame goes to the daily
+// log of the program folder.
 bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& options, Context& ctx);
 
 }  // namespace mv52::cli

@@ -3,12 +3,22 @@
 #include <algorithm>
 #include <ostream>
 
+#include "lang/language_tables.h"
+
 namespace mv52::cli {
 
-void ProgressBar::open(CommOperation, std::function<void()> onLoaded) {
+void ProgressBar::open(CommOperation operation, std::function<void()> onLoaded) {
     open_ = true;
+    title_ = progressTitle(operation, language_);
     draw(0);
     if (onLoaded) onLoaded();
+}
+
+void ProgressBar::beginPass(CommOperation operation) {
+    // The finished pass keeps its line.
+    if (open_ && terminal_) err_ << "\n";
+    title_ = progressTitle(operation, language_);
+    draw(0);
 }
 
 void ProgressBar::setProgress(int percent) { draw(percent); }

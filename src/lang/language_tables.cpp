@@ -19,6 +19,7 @@ static_assert(kSharedTexts.size() == static_cast<std::size_t>(SharedText::Progre
 
 constexpr BilingualText kProgressReadTitle = {"Read data from radio", "从对讲机读取数据"};
 constexpr BilingualText kProgressWriteTitle = {"Write data to radio", "向对讲机写入数据"};
+constexpr BilingualText kProgressVerifyTitle = {"Verify data in radio", "校验对讲机数据"};
 
 constexpr auto kLanguageDialogTexts = std::to_array<KeyedText<LanguageDialogText>>({
     {LanguageDialogText::Caption, {"Language Setup", "语言设置"}},
@@ -37,6 +38,7 @@ std::string progressTitle(CommOperation operation, LanguageIndex language) {
     switch (operation) {
         case CommOperation::Read: return std::string(kProgressReadTitle.in(language));
         case CommOperation::Write: return std::string(kProgressWriteTitle.in(language));
+        case CommOperation::Verify: return std::string(kProgressVerifyTitle.in(language));
         case CommOperation::None: break;
     }
     return {};

@@ -1,6 +1,8 @@
 #include "lang/messages.h"
 
 #include <array>
+#include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 #include "data/comm_operation.h"
@@ -49,7 +51,33 @@ constexpr Entry kMessages[] = {
     {MessageKey::MsgButtonYes, "&Yes", "是(&Y)"},
     {MessageKey::MsgButtonNo, "&No", "否(&N)"},
     {MessageKey::MsgButtonRetry, "&Retry", "重试(&R)"},
+    {MessageKey::MsgWriteVerified, "Write verified.", "写入校验通过。"},
+    {MessageKey::MsgVerifyDiffers,
+     "Verify failed: %1 of %2 blocks read back from the radio differ from what was written. Addresses: %3",
+     "校验失败：从对讲机读回的 %2 个数据块中有 %1 个与写入的不同。地址：%3"},
+    {MessageKey::MsgVerifyUnreadable,
+     "Verify failed: the radio could not be read back after the write, so the write is not verified.",
+     "校验失败：写入后未能从对讲机读回数据，写入未经校验。"},
+    {MessageKey::MsgBackupSaved, "Backup of the read: %1", "读取数据的备份：%1"},
+    {MessageKey::MsgBackupFailed, "The read could not be backed up in %1: %2", "未能将读取的数据备份到 %1：%2"},
 };
+
+// Replaces each "%n" (n from 1 to 9) of `text` by the n-th argument, in one pass, so an
+// argument that holds "%2" stays as it is.
+std::string substitute(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : args.size();
+        if (n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -74,7 +102,10 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
             return prompt == ConnectionPrompt::OkCancelQuestion ? MessageStyle{B::OkCancel, I::Question}
                                                                 : MessageStyle{B::RetryCancel, I::None};
         case MessageKey::MsgFreqOutOfRange:
-        case MessageKey::MsgVersionTableMissing: return {B::Ok, I::Warning};
+        case MessageKey::MsgVersionTableMissing:
+        case MessageKey::MsgBackupFailed: return {B::Ok, I::Warning};
+        case MessageKey::MsgVerifyDiffers:
+        case MessageKey::MsgVerifyUnreadable: return {B::Ok, I::Error};
         case MessageKey::MsgIncompatibleVersion: return {B::YesNo, I::None};
         case MessageKey::MsgDataFileLabel:
         case MessageKey::MsgFileError:
@@ -90,7 +121,9 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt) {
         case MessageKey::MsgSoftwareVersionIs:
         case MessageKey::MsgDataFileVersionIs:
         case MessageKey::MsgVersionNotExist:
-        case MessageKey::MsgUnknownDataFileVersion: break;
+        case MessageKey::MsgUnknownDataFileVersion:
+        case MessageKey::MsgWriteVerified:
+        case MessageKey::MsgBackupSaved: break;
     }
     return {B::Ok, I::None};
 }
@@ -99,9 +132,28 @@ std::string completionText(CommOperation operation, LanguageIndex language) {
     switch (operation) {
         case CommOperation::Read: return messageText(MessageKey::MsgReadCompleted, language);
         case CommOperation::Write: return messageText(MessageKey::MsgWriteCompleted, language);
+        case CommOperation::Verify:
         case CommOperation::None: break;
     }
     return {};
+}
+
+std::string verifyMismatchText(std::size_t differing, std::size_t total, const std::vector<int>& addresses,
+                               LanguageIndex language) {
+    std::string list;
+    for (int address : addresses) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(address));
+        list += (list.empty() ? "" : ", ") + std::to_string(address) + " (" + hex + ")";
+    }
+    if (addresses.size() < differing) list += ", ...";
+    return substitute(messageText(MessageKey::MsgVerifyDiffers, language),
+                      {std::to_string(differing), std::to_string(total), list});
+}
+
+std::string backupText(bool saved, std::string_view path, std::string_view reason, LanguageIndex language) {
+    if (saved) return substitute(messageText(MessageKey::MsgBackupSaved, language), {path});
+    return substitute(messageText(MessageKey::MsgBackupFailed, language), {path, reason});
 }
 
 std::string okButtonCaption(LanguageIndex language) { return messageText(MessageKey::MsgButtonOk, language); }

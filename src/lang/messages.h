@@ -45,6 +45,13 @@ enum class MessageKey {
     MsgButtonYes,
     MsgButtonNo,
     MsgButtonRetry,
+    // Our own: the read-back after a write ("Verify after Write").
+    MsgWriteVerified,
+    MsgVerifyDiffers,      // composed by verifyMismatchText
+    MsgVerifyUnreadable,
+    // Our own: the backup every completed read leaves.
+    MsgBackupSaved,        // composed by backupText
+    MsgBackupFailed,       // composed by backupText
 };
 
 std::string messageText(MessageKey key, LanguageIndex language);
@@ -69,6 +76,15 @@ MessageStyle messageStyle(MessageKey key, ConnectionPrompt prompt = ConnectionPr
 
 // "Read Data Completed." for a read, "Write Data Completed." for a write; empty otherwise.
 std::string completionText(CommOperation operation, LanguageIndex language);
+
+// The read-back after a write found `differing` of `total` blocks other than written;
+// `addresses` are the first of them, shown in decimal and hexadecimal.
+std::string verifyMismatchText(std::size_t differing, std::size_t total, const std::vector<int>& addresses,
+                               LanguageIndex language);
+
+// "Backup of the read: PATH" when `saved`, else that the read could not be backed up in
+// PATH, with the system's reason.
+std::string backupText(bool saved, std::string_view path, std::string_view reason, LanguageIndex language);
 
 // Captions of a dialog's OK and cancel buttons ("&OK", "&Cancel"), shared by the port
 // dialog (CommandOK/CommandCancel) and the language dialog (Command1/Command2).

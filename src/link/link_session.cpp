@@ -1,11 +1,13 @@
 #include "link/link_session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "system/daily_log.h"
 #include "system/timer.h"
 #include "storage/codec.h"
 #include "link/progress_view.h"
+#include "link/read_back.h"
 #include "link/serial_link.h"
 #include "version/version_table.h"
 
@@ -21,6 +23,7 @@ constexpr int kStepEndAfterLastBlock = 69;
 constexpr int kStepEndAfterIdentityFailure = 70;
 
 constexpr int kFirstAddress = -static_cast<int>(kLinkBlockLength);  // the first step adds 16
+constexpr std::size_t kListedDifferences = 8;  // addresses a failed verify names
 
 bool blockInRange(int address) { return address >= 0 && address + kLinkBlockLength <= kLinkEndAddress; }
 
@@ -58,11 +61,11 @@ LinkSession::~LinkSession() {
     if (awaitingReply_) waitTimer_.stop();
 }
 
-LinkStartResult LinkSession::startRead() { return start(CommOperation::Read); }
+LinkStartResult LinkSession::startRead() { return start(CommOperation::Read, WriteVerify::Off); }
 
-LinkStartResult LinkSession::startWrite() { return start(CommOperation::Write); }
+LinkStartResult LinkSession::startWrite(WriteVerify verify) { return start(CommOperation::Write, verify); }
 
-LinkStartResult LinkSession::start(CommOperation operation) {
+LinkStartResult LinkSession::start(CommOperation operation, WriteVerify verify) {
     if (running()) return LinkStartResult::Busy;
     workspace_.commOperation = operation;
     step_ = kStepIdle;
@@ -70,6 +73,9 @@ LinkStartResult LinkSession::start(CommOperation operation) {
     const std::uint64_t generation = generation_;
     lastSucceeded_ = false;
     radioModel_.clear();
+    verifyAfterWrite_ = operation == CommOperation::Write && verify == WriteVerify::On;
+    verifyOutcome_ = VerifyOutcome::NotRun;
+    differingBlocks_.clear();
 
     if (!openLinkPort(operation)) {
         if (stillCurrent(generation)) workspace_.commOperation = CommOperation::None;
@@ -98,7 +104,7 @@ void LinkSession::cancel() {
 }
 
 bool LinkSession::openLinkPort(CommOperation operation) {
-    if (operation == CommOperation::Read || operation == CommOperation::Write) address_ = kFirstAddress;
+    if (operation != CommOperation::None) address_ = kFirstAddress;
     handshakeTimeouts_ = 0;
     identificationTimeouts_ = 0;
     lastShownPercent_ = 0;
@@ -164,8 +170,10 @@ void LinkSession::onDataReceived(const LinkBytes& bytes) {
         radioModel_ = std::move(reply.model);
         workspace_.firmwareVersion = std::move(reply.firmware);
     } else if (reply.kind == ReplyKind::DataBlock) {
+        // The read-back goes into its own image: the written one is what it is compared with.
+        RadioImage& image = operation() == CommOperation::Verify ? *readBack_ : workspace_.image;
         for (std::uint32_t i = 0; i < reply.data.size(); ++i)
-            workspace_.image.set(static_cast<std::uint32_t>(address_) + i, reply.data[i]);
+            image.set(static_cast<std::uint32_t>(address_) + i, reply.data[i]);
         applyProgress(address_);
     }
     linkStep();
@@ -199,9 +207,31 @@ void LinkSession::linkStep() {
         }
         case kStepWriteBlock:
         case kStepReadBlock: nextBlock(); return;
-        case kStepEndAfterLastBlock: endSession(true); return;
+        case kStepEndAfterLastBlock: transferDone(); return;
         default: endSession(false); return;
     }
+}
+
+void LinkSession::transferDone() {
+    if (operation() == CommOperation::Write && verifyAfterWrite_)
+        beginVerify();
+    else
+        endSession(true);
+}
+
+void LinkSession::beginVerify() {
+    // The port stays open and the progress view up; the read-back starts at the handshake,
+    // as a read does, and must identify the radio afresh.
+    workspace_.commOperation = CommOperation::Verify;
+    readBack_ = std::make_unique<RadioImage>();
+    readBack_->preTransferFill();
+    address_ = kFirstAddress;
+    handshakeTimeouts_ = 0;
+    identificationTimeouts_ = 0;
+    lastShownPercent_ = 0;
+    radioModel_.clear();
+    progress_.beginPass(CommOperation::Verify);
+    startHandshake();
 }
 
 void LinkSession::nextBlock() {
@@ -248,7 +278,7 @@ void LinkSession::onWaitTimeout() {
         case kStepWriteBlock:
         case kStepReadBlock: blockPrompt(); return;
         // A missing acknowledgement of the end request does not spoil a complete transfer.
-        case kStepEndAfterLastBlock: endSession(true); return;
+        case kStepEndAfterLastBlock: transferDone(); return;
         default: endSession(false); return;
     }
 }
@@ -322,13 +352,42 @@ void LinkSession::endSession(bool success) {
         workspace_.untitled = true;
         hooks_.afterRead();
     }
-    if (success && operation != CommOperation::None)
+    if (operation == CommOperation::Verify) {
+        // The write itself completed before the read-back began.
+        prompter_.ask(completionText(CommOperation::Write, language_()), MessageButtons::Ok, MessageIcon::None);
+        showVerifyOutcome(success);
+        success = verifyOutcome_ == VerifyOutcome::Verified;
+    } else if (success && operation != CommOperation::None) {
         prompter_.ask(completionText(operation, language_()), MessageButtons::Ok, MessageIcon::None);
+    }
 
     workspace_.commOperation = CommOperation::None;
     step_ = kStepIdle;
+    readBack_.reset();
     lastSucceeded_ = success;
     ending_ = false;
+}
+
+void LinkSession::showVerifyOutcome(bool readBackComplete) {
+    MessageKey key = MessageKey::MsgVerifyUnreadable;
+    std::string text;
+    if (!readBackComplete || !readBack_) {
+        verifyOutcome_ = VerifyOutcome::Unreadable;
+        text = messageText(key, language_());
+    } else {
+        differingBlocks_ = mv52::differingBlocks(workspace_.image, *readBack_);
+        verifyOutcome_ = differingBlocks_.empty() ? VerifyOutcome::Verified : VerifyOutcome::Differs;
+        key = differingBlocks_.empty() ? MessageKey::MsgWriteVerified : MessageKey::MsgVerifyDiffers;
+        const std::size_t listed = std::min(differingBlocks_.size(), kListedDifferences);
+        text = differingBlocks_.empty()
+                   ? messageText(key, language_())
+                   : verifyMismatchText(differingBlocks_.size(), RadioImage::kBlockCount,
+                                        std::vector<int>(differingBlocks_.begin(),
+                                                         differingBlocks_.begin() + static_cast<std::ptrdiff_t>(listed)),
+                                        language_());
+    }
+    const MessageStyle style = messageStyle(key);
+    prompter_.ask(text, style.buttons, style.icon);
 }
 
 PromptAnswer LinkSession::ask(MessageKey key, ConnectionPrompt prompt) {

@@ -8,6 +8,8 @@
 // Read steps:  1 handshake sent, 3 identification sent, 5 read request sent,
 //              69 end sent after the last block, 70 end sent after a failed identity check.
 // Write steps: 1, 3 as above, 4 data frame sent, 69, 70 as above.
+// A write asked to verify goes on, once its end request is answered, with a read of the whole
+// memory into a separate image (operation Verify, the read steps) and compares the two.
 //
 // The caller owns the start of a write: before it calls startWrite() (the desktop program
 // does so from its 20 ms start timer) it commits any pending edit of the open editors, so
@@ -16,7 +18,9 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "system/prompter.h"
 #include "document/workspace.h"
@@ -53,6 +57,16 @@ enum class LinkStartResult {
     Cancelled,   // the user declined the confirmation; the port was closed again
 };
 
+enum class WriteVerify { Off, On };
+
+// What the read-back after a write found.
+enum class VerifyOutcome {
+    NotRun,      // no read-back was asked for, or the write did not complete
+    Verified,    // every transferred byte is as written
+    Differs,     // some blocks hold other bytes (differingBlocks())
+    Unreadable,  // the radio could not be read back
+};
+
 // The progress of a transfer at `address` (0 or more): address x 100 / 23744, rounded to
 // the nearest integer with halves to even.
 int transferPercentage(int address);
@@ -71,7 +85,8 @@ public:
     // Opens the port, asks for confirmation, fills the image (and for a write encodes the
     // document into it), then opens the progress view, whose load starts the handshake.
     LinkStartResult startRead();
-    LinkStartResult startWrite();
+    // With WriteVerify::On a completed write is read back and compared before the session ends.
+    LinkStartResult startWrite(WriteVerify verify = WriteVerify::Off);
 
     // Ends a running session as failed (the desktop program asks first when the user closes
     // the progress window). Does nothing when no session runs.
@@ -83,8 +98,12 @@ public:
     int readStep() const { return operation() == CommOperation::Read ? step_ : 0; }
     int writeStep() const { return operation() == CommOperation::Write ? step_ : 0; }
     int currentAddress() const { return address_; }
-    // True once the last session ended through a completed transfer.
+    // True once the last session ended through a completed transfer (and, for a write asked
+    // to verify, a read-back equal to what was written).
     bool lastSucceeded() const { return lastSucceeded_; }
+    VerifyOutcome verifyOutcome() const { return verifyOutcome_; }
+    // The addresses of the blocks the read-back found different, in address order.
+    const std::vector<int>& differingBlocks() const { return differingBlocks_; }
     // The model text of the most recent identification reply of this session.
     const std::string& radioModel() const { return radioModel_; }
     // The system's reason when the port last failed to open; the message box shows only the
@@ -98,7 +117,7 @@ public:
     void setComPort(std::uint16_t comPort) { comPort_ = comPort; }
 
 private:
-    LinkStartResult start(CommOperation operation);
+    LinkStartResult start(CommOperation operation, WriteVerify verify);
     bool openLinkPort(CommOperation operation);
     void startHandshake();
     void linkStep();
@@ -112,6 +131,9 @@ private:
     void sendAwaitingReply(const LinkRequest& request);
     void stopWaiting();
     void nextBlock();
+    void transferDone();
+    void beginVerify();
+    void showVerifyOutcome(bool readBackComplete);
     bool identityCheck();
     void retryPrompt();
     void blockPrompt();
@@ -145,6 +167,10 @@ private:
     // Identifies the armed wait, so that a time-out of an earlier wait is ignored.
     std::uint64_t waitToken_ = 0;
     bool lastSucceeded_ = false;
+    bool verifyAfterWrite_ = false;
+    VerifyOutcome verifyOutcome_ = VerifyOutcome::NotRun;
+    std::vector<int> differingBlocks_;
+    std::unique_ptr<RadioImage> readBack_;  // what the verify pass reads
     std::string radioModel_;
     std::string openFailureReason_;
     std::string lastPortError_;

@@ -15,6 +15,9 @@ public:
     // with the bar at 0 and the label "0%", and calls `onLoaded` once it is on screen. A
     // modal window may not return from open() until it is closed again.
     virtual void open(CommOperation operation, std::function<void()> onLoaded) = 0;
+    // The transfer goes on in a second pass (the read-back after a write): the caption follows
+    // `operation`, the bar goes back to 0 and the label to "0%".
+    virtual void beginPass(CommOperation operation) = 0;
     // Sets the bar to `percent` (0-100) and the label to its decimal text and "%" ("37%").
     virtual void setProgress(int percent) = 0;
     virtual bool visible() const = 0;

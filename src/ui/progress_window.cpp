@@ -79,6 +79,12 @@ void ProgressWindow::open(CommOperation operation, std::function<void()> onLoade
     shown_ = false;
 }
 
+void ProgressWindow::beginPass(CommOperation operation) {
+    operation_ = operation;
+    applyLanguage();
+    setProgress(0);
+}
+
 void ProgressWindow::setProgressValue(int value) {
     trapFailures(prompter_, "SetProgressValueError", [this, value] { bar_->setValue(value); });
 }

@@ -26,6 +26,7 @@ public:
     // ProgressView. open() shows the window modally and returns once it has closed.
     using QDialog::open;
     void open(CommOperation operation, std::function<void()> onLoaded) override;
+    void beginPass(CommOperation operation) override;
     void setProgress(int percent) override;
     bool visible() const override { return isVisible(); }
     void close() override;

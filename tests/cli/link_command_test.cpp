@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,6 +60,34 @@ TEST_F(LinkCommandTest, CompleteWriteLeavesTheEncodedDocumentInTheRadio) {
     ASSERT_EQ(ctl("write --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
     EXPECT_NE(output.find("Write Data Completed."), std::string::npos);
     EXPECT_EQ(bytes(dir.file("memory.bin")), bytes(dir.file("w.img"), 23744));
+}
+
+TEST_F(LinkCommandTest, VerifiedWriteReadsTheRadioBackAndComparesEveryByte) {
+    test::SimProcess sim({"--save", dir.file("memory.bin")});
+    ASSERT_EQ(ctl("new " + dir.file("w.dat")), 0);
+    ASSERT_EQ(ctl("write --verify --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
+    EXPECT_LT(output.find("Write Data Completed."), output.find("Write verified.")) << output;
+    EXPECT_EQ(ctl("read --verify --port " + sim.path() + " " + dir.file("r.dat")), 2) << "a read has nothing to verify";
+}
+
+TEST_F(LinkCommandTest, VerifyNamesTheBlockThatKeptItsOldBytes) {
+    // The radio's memory is all zero; the block at 16400 takes no writes but acknowledges them.
+    test::writeBytes(dir.file("zero.img"), std::vector<std::uint8_t>(23744, 0));
+    ASSERT_EQ(ctl("new " + dir.file("w.dat")), 0);
+    ASSERT_EQ(ctl("encode " + dir.file("w.dat") + " " + dir.file("w.img")), 0);
+    const std::vector<std::uint8_t> image = bytes(dir.file("w.img"));
+    ASSERT_TRUE(std::any_of(image.begin() + 16400, image.begin() + 16416, [](std::uint8_t b) { return b != 0; }));
+
+    test::SimProcess sim({"--image", dir.file("zero.img"), "--drop-writes", "16400"});
+    EXPECT_EQ(ctl("write --verify --port " + sim.path() + " " + dir.file("w.dat")), 1) << output;
+    EXPECT_NE(output.find("Write Data Completed."), std::string::npos) << output;
+    EXPECT_NE(output.find("Verify failed: 1 of 1484 blocks read back from the radio differ from what was written. "
+                          "Addresses: 16400 (0x4010)"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(output.find("Write verified."), std::string::npos) << output;
+    // Without --verify the same write is trusted, as it always was.
+    EXPECT_EQ(ctl("write --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
 }
 
 struct FaultCase {

@@ -126,6 +126,8 @@ TEST(LangSharedTables, ProgressTitleByOperation) {
         {CommOperation::Read, kZh, "从对讲机读取数据"},
         {CommOperation::Write, kEn, "Write data to radio"},
         {CommOperation::Write, kZh, "向对讲机写入数据"},
+        {CommOperation::Verify, kEn, "Verify data in radio"},
+        {CommOperation::Verify, kZh, "校验对讲机数据"},
         {CommOperation::None, kEn, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(progressTitle(c.operation, c.language), c.expected);

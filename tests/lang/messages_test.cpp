@@ -82,6 +82,11 @@ TEST(MessageStyleTable, ButtonsAndIconOfEachMessage) {
         {MessageKey::MsgIncompatibleVersion, kRetry, MessageButtons::YesNo, MessageIcon::None},
         {MessageKey::MsgVersionNotExist, kRetry, MessageButtons::Ok, MessageIcon::None},
         {MessageKey::MsgUnknownDataFileVersion, kRetry, MessageButtons::Ok, MessageIcon::None},
+        {MessageKey::MsgWriteVerified, kRetry, MessageButtons::Ok, MessageIcon::None},
+        {MessageKey::MsgVerifyDiffers, kRetry, MessageButtons::Ok, MessageIcon::Error},
+        {MessageKey::MsgVerifyUnreadable, kRetry, MessageButtons::Ok, MessageIcon::Error},
+        {MessageKey::MsgBackupSaved, kRetry, MessageButtons::Ok, MessageIcon::None},
+        {MessageKey::MsgBackupFailed, kRetry, MessageButtons::Ok, MessageIcon::Warning},
     };
     for (const Case& c : cases) {
         const MessageStyle style = messageStyle(c.key, c.prompt);
@@ -91,7 +96,7 @@ TEST(MessageStyleTable, ButtonsAndIconOfEachMessage) {
 }
 
 TEST(MessageStyleTable, OnlyTheConnectionCheckDependsOnThePrompt) {
-    for (int k = 0; k <= static_cast<int>(MessageKey::MsgUnknownDataFileVersion); ++k) {
+    for (int k = 0; k <= static_cast<int>(MessageKey::MsgBackupFailed); ++k) {
         const auto key = static_cast<MessageKey>(k);
         if (key == MessageKey::MsgCheckConnection) continue;
         EXPECT_EQ(messageStyle(key, ConnectionPrompt::RetryCancel),
@@ -112,6 +117,7 @@ TEST(MessageCompletion, TextFollowsTheOperationAndLanguage) {
         {CommOperation::Read, kZh, "读取数据完成。"},
         {CommOperation::Write, kEn, "Write Data Completed."},
         {CommOperation::Write, kZh, "写入数据完成。"},
+        {CommOperation::Verify, kEn, ""},
         {CommOperation::None, kEn, ""},
         {CommOperation::None, kZh, ""},
     };
@@ -131,6 +137,22 @@ TEST(MessageButtonCaptions, OkAndCancelOfBothDialogKinds) {
         EXPECT_EQ(cancelButtonCaption(c.language), c.cancel);
         EXPECT_EQ(dialogButtonCaptions(c.language), (ButtonCaptions{c.ok, c.cancel}));
     }
+}
+
+TEST(MessageComposites, VerifyAndBackupTextsInBothLanguages) {
+    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kEn), "Write verified.");
+    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kZh), "写入校验通过。");
+    EXPECT_EQ(verifyMismatchText(3, 1484, {16, 23728}, kEn),
+              "Verify failed: 3 of 1484 blocks read back from the radio differ from what was written. Addresses: 16 "
+              "(0x0010), 23728 (0x5CB0), ...");
+    EXPECT_EQ(verifyMismatchText(1, 1484, {16400}, kZh),
+              "校验失败：从对讲机读回的 1484 个数据块中有 1 个与写入的不同。地址：16400 (0x4010)");
+    EXPECT_EQ(backupText(true, "/b/20261210-142501.dat", "", kEn), "Backup of the read: /b/20261210-142501.dat");
+    EXPECT_EQ(backupText(true, "/b/x.dat", "", kZh), "读取数据的备份：/b/x.dat");
+    // A "%2" inside the path is part of the path.
+    EXPECT_EQ(backupText(false, "/b/%2", "Permission denied", kEn),
+              "The read could not be backed up in /b/%2: Permission denied");
+    EXPECT_EQ(backupText(false, "/b", "No space", kZh), "未能将读取的数据备份到 /b：No space");
 }
 
 TEST(MessageComposites, FileFilterAndOverwriteQuestion) {

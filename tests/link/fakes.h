@@ -169,6 +169,11 @@ public:
         else
             pendingLoad = std::move(onLoaded);
     }
+    void beginPass(CommOperation operation) override {
+        passes.push_back(operation);
+        values.push_back(0);
+        label = "0%";
+    }
     void setProgress(int percent) override {
         values.push_back(percent);
         label = std::to_string(percent) + "%";
@@ -183,6 +188,7 @@ public:
     bool loadAtOnce = true;
     std::function<void()> pendingLoad;
     std::vector<CommOperation> opened;
+    std::vector<CommOperation> passes;  // second passes in the same view
     std::vector<int> values;
     std::string label;
     int closes = 0;

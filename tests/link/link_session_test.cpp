@@ -8,6 +8,7 @@
 
 #include "storage/codec.h"
 #include "link/fakes.h"
+#include "link/read_back.h"
 
 namespace mv52 {
 namespace {
@@ -776,6 +777,132 @@ TEST(LinkWrite, MissingAcknowledgementAt8000AsksAndOkWritesAgainWithoutReencodin
     // Shown before each frame: 8000 is 33.7%, so 34 was the last before the prompt.
     EXPECT_EQ(b.view.values, concat(concat(oneTo(34), {0}), oneTo(100)));
     EXPECT_TRUE(b.session->lastSucceeded());
+}
+
+// Verify after write: the whole write, then the whole memory read back and compared.
+TEST(LinkVerify, WriteThatReadsBackAsWrittenIsVerified) {
+    LinkBench b;
+    loadRadioWithPattern(b);
+    b.ws->current.appendChannel(0, 3, 5, "27.105");
+    auto expected = std::make_unique<Workspace>(*b.ws);
+    expected->image.preTransferFill();
+    encodeDocument(*expected);
+    b.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Ok};
+
+    EXPECT_EQ(b.session->startWrite(WriteVerify::On), LinkStartResult::Started);
+    b.run();
+
+    std::vector<LinkBytes> frames = wholeExchange(&expected->image);
+    const std::vector<LinkBytes> readBack = wholeExchange(nullptr);
+    frames.insert(frames.end(), readBack.begin(), readBack.end());
+    EXPECT_EQ(b.link.framesWritten(), frames);
+    EXPECT_EQ(b.view.opened, std::vector<CommOperation>{CommOperation::Write});
+    EXPECT_EQ(b.view.passes, std::vector<CommOperation>{CommOperation::Verify});
+    EXPECT_EQ(b.view.values, concat(concat(oneTo(100), {0}), oneTo(100)));
+    EXPECT_EQ(b.view.closes, 1);
+    EXPECT_EQ(b.link.closes, 1) << "one port session for both passes";
+    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{kConfirmWrite, kWriteCompleted, "Write verified."}));
+    EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Verified);
+    EXPECT_TRUE(b.session->differingBlocks().empty());
+    EXPECT_TRUE(b.session->lastSucceeded());
+    EXPECT_EQ(b.ws->image, expected->image) << "the read-back leaves the written image as it was";
+    EXPECT_TRUE(b.hooks.events.empty()) << "the read-back decodes nothing";
+    expectIdle(b);
+}
+
+// A radio that acknowledges every frame but keeps its old bytes in some blocks.
+TEST(LinkVerify, BlocksThatKeptTheirOldBytesAreNamed) {
+    struct Case {
+        std::vector<int> stuck;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{16400},
+         "Verify failed: 1 of 1484 blocks read back from the radio differ from what was written. Addresses: 16400 "
+         "(0x4010)"},
+        {{0, 16, 32, 48, 64, 80, 96, 112, 23728},
+         "Verify failed: 9 of 1484 blocks read back from the radio differ from what was written. Addresses: 0 "
+         "(0x0000), 16 (0x0010), 32 (0x0020), 48 (0x0030), 64 (0x0040), 80 (0x0050), 96 (0x0060), 112 (0x0070), ..."},
+    };
+    for (const Case& c : cases) {
+        LinkBench b;
+        loadRadioWithPattern(b);
+        const std::vector<std::uint8_t> before = b.radio.memory;
+        b.radio.fault = [&b, &c, before](const LinkBytes& sent, std::optional<LinkBytes> reply) {
+            if (sent.size() == 22 && sent[0] == 'W') {
+                const int address = sent[1] * 256 + sent[2];
+                if (std::find(c.stuck.begin(), c.stuck.end(), address) != c.stuck.end())
+                    std::copy_n(before.begin() + address, 16, b.radio.memory.begin() + address);
+            }
+            return reply;
+        };
+        b.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Ok};
+        b.session->startWrite(WriteVerify::On);
+        b.run();
+
+        ASSERT_EQ(b.prompter.texts(), (std::vector<std::string>{kConfirmWrite, kWriteCompleted, c.message}));
+        EXPECT_EQ(b.prompter.asked.back().icon, MessageIcon::Error);
+        EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Differs);
+        EXPECT_EQ(b.session->differingBlocks(), c.stuck);
+        EXPECT_FALSE(b.session->lastSucceeded());
+        expectIdle(b);
+    }
+}
+
+TEST(LinkVerify, RadioThatDoesNotAnswerAfterTheWriteIsNotVerified) {
+    LinkBench b;
+    auto writeEnded = std::make_shared<bool>(false);
+    b.radio.fault = [writeEnded](const LinkBytes& sent, std::optional<LinkBytes> reply) -> std::optional<LinkBytes> {
+        if (*writeEnded) return std::nullopt;
+        if (sent == endRequest().bytes) *writeEnded = true;
+        return reply;
+    };
+    b.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel, PromptAnswer::Ok, PromptAnswer::Ok};
+    b.session->startWrite(WriteVerify::On);
+    b.run();
+
+    EXPECT_EQ(b.prompter.texts(),
+              (std::vector<std::string>{kConfirmWrite, kCheckConnection, kWriteCompleted,
+                                        "Verify failed: the radio could not be read back after the write, so the "
+                                        "write is not verified."}));
+    EXPECT_EQ(countFrames(b, handshakeRequest().bytes), 3) << "the write's, then the read-back's and its resend";
+    EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Unreadable);
+    EXPECT_FALSE(b.session->lastSucceeded());
+    expectIdle(b);
+}
+
+TEST(LinkVerify, NothingIsReadBackUnlessAskedOrAfterAFailedWrite) {
+    LinkBench plain;
+    plain.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
+    plain.session->startWrite();
+    plain.run();
+    EXPECT_EQ(countFrames(plain, handshakeRequest().bytes), 1);
+    EXPECT_EQ(plain.session->verifyOutcome(), VerifyOutcome::NotRun);
+    EXPECT_TRUE(plain.view.passes.empty());
+
+    LinkBench cancelled;
+    cancelled.radio.fault = [](const LinkBytes& sent, std::optional<LinkBytes> reply) -> std::optional<LinkBytes> {
+        return sent.size() == 22 ? std::nullopt : reply;
+    };
+    cancelled.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
+    cancelled.session->startWrite(WriteVerify::On);
+    cancelled.run();
+    EXPECT_EQ(cancelled.prompter.texts(), (std::vector<std::string>{kConfirmWrite, kCheckConnection}));
+    EXPECT_EQ(cancelled.session->verifyOutcome(), VerifyOutcome::NotRun);
+    EXPECT_FALSE(cancelled.session->lastSucceeded());
+    expectIdle(cancelled);
+}
+
+TEST(LinkVerify, DifferingBlocksComparesTheTransferredRangeOnly) {
+    RadioImage written, readBack;
+    written.preTransferFill();
+    readBack.preTransferFill();
+    EXPECT_TRUE(differingBlocks(written, readBack).empty());
+    readBack.set(RadioImage::kTransferSize, 0x12);  // the byte that never goes over the link
+    EXPECT_TRUE(differingBlocks(written, readBack).empty());
+    readBack.set(31, 0x77);
+    readBack.set(23743, 0x77);
+    EXPECT_EQ(differingBlocks(written, readBack), (std::vector<int>{16, 23728}));
 }
 
 TEST(LinkLog, SilentRadioLeavesOneLinePerHandshake) {

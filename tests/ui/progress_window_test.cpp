@@ -94,6 +94,22 @@ TEST(ProgressWindow, ShowsThePercentageOnTheBarAndAsText) {
     EXPECT_EQ(after.value, 0);
 }
 
+TEST(ProgressWindow, ASecondPassStartsFromNothingUnderItsOwnCaption) {
+    ScriptedDetailPrompter prompter;
+    ProgressWindow progress(prompter, [] { return LanguageIndex::Chinese; });
+    Shown during;
+    progress.open(CommOperation::Write, [&] {
+        progress.setProgress(100);
+        progress.beginPass(CommOperation::Verify);
+        during = look(progress);
+        progress.close();
+    });
+    EXPECT_EQ(during.title, QString::fromUtf8("校验对讲机数据"));
+    EXPECT_EQ(during.label2, QStringLiteral("0%"));
+    EXPECT_EQ(during.value, 0);
+    EXPECT_TRUE(during.visible);
+}
+
 TEST(ProgressWindow, ClosingItDuringATransferAsksAndCancelsOnlyOnOk) {
     ScriptedDetailPrompter prompter;
     ProgressWindow progress(prompter, [] { return LanguageIndex::English; });
