@@ -24,7 +24,7 @@ for mode in unpaced paced; do
   sim=$!
   for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
   port="$(head -n 1 "$work/sim.out")"
-  r=$(seconds "$dir/mv52ctl" read --port "$port" "$work/read.dat")
+  r=$(seconds "$dir/mv52ctl" read --no-backup --port "$port" "$work/read.dat")
   w=$(seconds "$dir/mv52ctl" write --port "$port" "$work/doc.dat")
   kill "$sim"; wait "$sim" 2>/dev/null || true
   if [ "$mode" = unpaced ]; then

@@ -40,13 +40,17 @@ constexpr Command kCommands[] = {
     {"decode", runDecode, "mv52ctl decode IMAGE OUT.dat",
      "Decodes a radio image (23,744 or 23,745 bytes) into the start-up document as a completed\n"
      "read does, and saves it as a data file pair."},
-    {"read", runRead, "mv52ctl read [--port PORT] [--retry N] OUT.dat",
+    {"read", runRead, "mv52ctl read [--port PORT] [--retry N] [--no-backup] OUT.dat",
      "Reads the radio's whole memory and saves it as a data file pair (only when the read\n"
      "completed). PORT is a device path or COMn (default: comPort of the settings file).\n"
      "A connection prompt is answered Retry up to N times (default 0), then Cancel; a version\n"
-     "question is answered No."},
+     "question is answered No.\n"
+     "A completed read also leaves a backup pair named by date and time in the per-user\n"
+     "backup folder (~/.local/share/MV52/backups on Linux), named on standard error;\n"
+     "--no-backup skips it."},
     {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] [--verify] FILE.dat",
-     "Loads a data file pair with every check and writes it to the radio. Options as for read.\n"
+     "Loads a data file pair with every check and writes it to the radio. --port and --retry\n"
+     "as for read.\n"
      "--verify: once the write has completed, read the whole radio back and compare every\n"
      "byte with what was written; the status is 1 when any block differs or the radio cannot\n"
      "be read back."},

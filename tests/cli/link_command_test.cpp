@@ -6,6 +6,7 @@
 #include <sstream>
 #include <thread>
 
+#include "data/local_time.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 
@@ -17,15 +18,29 @@ class LinkCommandTest : public ::testing::Test {
 protected:
     test::TempDir dir;
     std::string output;
+    // The per-user data folder of every mv52ctl run: backups go below it, never into the
+    // home folder of whoever runs the tests.
+    std::string dataHome = dir.file("data-home");
 
     int ctl(const std::string& args) {
         const std::string log = dir.file("ctl.txt");
-        const int raw = std::system((std::string(MV52_MV52CTL) + " " + args + " > " + log + " 2>&1").c_str());
+        const int raw = std::system(("XDG_DATA_HOME='" + dataHome + "' " + std::string(MV52_MV52CTL) + " " + args +
+                                     " > " + log + " 2>&1")
+                                        .c_str());
         std::ifstream in(log);
         std::ostringstream s;
         s << in.rdbuf();
         output = s.str();
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::string backupFolder() const { return dataHome + "/MV52/backups"; }
+    std::vector<std::string> backups() const {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(backupFolder(), ec))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
     std::vector<std::uint8_t> bytes(const std::string& path, std::size_t limit = SIZE_MAX) {
         std::ifstream in(path, std::ios::binary);
@@ -43,6 +58,7 @@ TEST_F(LinkCommandTest, CompleteReadSavesTheRadiosMemory) {
     ASSERT_FALSE(sim.path().empty());
     ASSERT_EQ(ctl("read --port " + sim.path() + " " + dir.file("read.dat")), 0) << output;
     EXPECT_NE(output.find("Read Data Completed."), std::string::npos);
+    const std::string readOutput = output;
     ASSERT_EQ(ctl("encode " + dir.file("read.dat") + " " + dir.file("read.img")), 0);
     // Decoding then encoding again only adds the VFO channels' presence bits.
     std::vector<std::uint8_t> a = bytes(dir.file("src.img")), b = bytes(dir.file("read.img"));
@@ -51,6 +67,53 @@ TEST_F(LinkCommandTest, CompleteReadSavesTheRadiosMemory) {
     for (std::size_t i = 0; i < a.size(); ++i) differences += a[i] != b[i];
     EXPECT_EQ(differences, 2);
     EXPECT_EQ(sim.stop(), 0);
+
+    // The read left a backup equal to the pair it saved, and named it.
+    const std::vector<std::string> names = backups();
+    ASSERT_EQ(names.size(), 2u) << output;
+    const std::string backup = backupFolder() + "/" + names[0];
+    EXPECT_NE(readOutput.find("Backup of the read: " + backup + "\n"), std::string::npos) << readOutput;
+    EXPECT_EQ(bytes(backup), bytes(dir.file("read.dat")));
+    EXPECT_EQ(bytes(backup.substr(0, backup.size() - 3) + "fre"), bytes(dir.file("read.fre")));
+}
+
+TEST_F(LinkCommandTest, ReadsInTheSameSecondNeverOverwriteABackup) {
+    // Backups of reads in the same second as this one's, for every second it might end in.
+    std::filesystem::create_directories(backupFolder());
+    const auto now = std::chrono::system_clock::now();
+    for (int s = 0; s < 300; ++s) {
+        const std::string stamp = formatLocalTime(now + std::chrono::seconds(s), "%Y%m%d-%H%M%S");
+        test::writeBytes(backupFolder() + "/" + stamp + ".dat", {'e', 'a', 'r', 'l', 'i', 'e', 'r'});
+    }
+    const std::size_t earlier = backups().size();
+    test::SimProcess sim({});
+    for (const char* out : {"a.dat", "b.dat"}) ASSERT_EQ(ctl("read --port " + sim.path() + " " + dir.file(out)), 0) << output;
+
+    const std::vector<std::uint8_t> sentinel{'e', 'a', 'r', 'l', 'i', 'e', 'r'};
+    std::vector<std::string> added;
+    for (const std::string& name : backups())
+        if (bytes(backupFolder() + "/" + name) != sentinel) added.push_back(name);
+    ASSERT_EQ(added.size(), 4u) << "two pairs, and every earlier backup as it was";
+    EXPECT_EQ(backups().size(), earlier + 4);
+    // Each took the next free name of its second: "20261210-142501-2.dat" and on.
+    for (const std::string& name : added) EXPECT_EQ(std::count(name.begin(), name.end(), '-'), 2) << name;
+}
+
+TEST_F(LinkCommandTest, BackupThatCannotBeWrittenIsReportedAndTheReadStillSucceeds) {
+    test::writeBytes(dataHome, {0});  // a file where the data folder should be
+    test::SimProcess sim({});
+    EXPECT_EQ(ctl("read --port " + sim.path() + " " + dir.file("r.dat")), 0) << output;
+    EXPECT_NE(output.find("The read could not be backed up in " + backupFolder() + ": "), std::string::npos) << output;
+    EXPECT_NE(output.find("Read Data Completed."), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("r.dat")));
+}
+
+TEST_F(LinkCommandTest, NoBackupSkipsIt) {
+    test::SimProcess sim({});
+    EXPECT_EQ(ctl("read --no-backup --port " + sim.path() + " " + dir.file("r.dat")), 0) << output;
+    EXPECT_FALSE(std::filesystem::exists(dataHome));
+    EXPECT_EQ(output.find("Backup"), std::string::npos) << output;
+    EXPECT_EQ(ctl("write --no-backup --port " + sim.path() + " " + dir.file("r.dat")), 2);
 }
 
 TEST_F(LinkCommandTest, CompleteWriteLeavesTheEncodedDocumentInTheRadio) {
