@@ -36,8 +36,9 @@ constexpr CommandRow hidden(std::string_view menu, std::string_view key, T capti
     row.offered = false;
     return row;
 }
-constexpr CommandRow toggle(CommandRow row) {
+constexpr CommandRow toggle(CommandRow row, bool checkedAtStart = true) {
     row.checkable = true;
+    row.checkedAtStart = checkedAtStart;
     return row;
 }
 constexpr CommandRow button(std::string_view key, std::string_view objectName, T tooltip, C command) {
@@ -84,6 +85,8 @@ constexpr auto kRows = std::to_array<CommandRow>({
     // Program
     item("mnuProgram", "mnuReadFromRadio", T::ReadFromRadio, C::ReadFromRadio),
     item("mnuProgram", "mnuWriteToRadio", T::WriteToRadio, C::WriteToRadio),
+    // Checked from the settings ("VerifyAfterWrite") when the window is built.
+    after(toggle(item("mnuProgram", "mnuVerifyAfterWrite", T::VerifyAfterWrite, C::VerifyAfterWrite), false)),
     hidden("mnuProgram", "mnuTestMode", T::TestMode),
     // Tools (never offered)
     hidden("mnuTools", "mnuRadioInformation", T::RadioInformation),

@@ -27,6 +27,7 @@ enum class Command {
     Dtmf,
     ReadFromRadio,
     WriteToRadio,
+    VerifyAfterWrite,  // our own: the check item that makes a write read the radio back
     CommunicationPort,
     LanguageSetup,
     InitialSetting,
@@ -59,7 +60,8 @@ struct CommandRow {
     std::string_view shortcut = {};  // portable text ("Ctrl+N")
     bool offered = true;             // false: hidden for the whole run
     bool separatorBefore = false;
-    bool checkable = false;          // checked at start
+    bool checkable = false;
+    bool checkedAtStart = false;     // a checkable item the window does not set from the settings
 };
 
 // A menu of the menu bar, in bar order.

@@ -54,6 +54,7 @@ Settings loadSettings(ProfileFile& profiles, const std::string& path, std::uint3
     s.comPort = port >= 1 ? static_cast<std::uint16_t>(port) : std::uint16_t{1};
     s.handshaking = numberFromText(readKey(profiles, path, "Handshaking"), 0);
     s.stopBit = numberFromText(readKey(profiles, path, "StopBit"), 0);
+    s.verifyAfterWrite = readKey(profiles, path, "VerifyAfterWrite") == "1";
 
     if (s.isFirstRun) {
         s.isFirstRun = false;
@@ -68,6 +69,10 @@ Settings loadSettings(ProfileFile& profiles, const std::string& path, std::uint3
 
 bool storeComPort(ProfileFile& profiles, const std::string& path, std::uint16_t comPort) {
     return profiles.write(path, kSettingsSection, "comPort", std::to_string(comPort));
+}
+
+bool storeVerifyAfterWrite(ProfileFile& profiles, const std::string& path, bool verify) {
+    return profiles.write(path, kSettingsSection, "VerifyAfterWrite", verify ? "1" : "0");
 }
 
 bool storeLanguage(ProfileFile& profiles, const std::string& path, LanguageIndex language) {

@@ -17,6 +17,7 @@ struct Settings {
     std::int16_t handshaking = 0;  // kept only
     std::int16_t stopBit = 0;      // kept only
     bool isFirstRun = false;
+    bool verifyAfterWrite = false;  // "VerifyAfterWrite": our own, 1 reads the radio back after a write
     LanguageState language;
 };
 
@@ -25,7 +26,7 @@ std::string installationFolder(const std::string& programFolder);
 std::string settingsFilePath(const std::string& programFolder);
 std::string versionFilePath(const std::string& programFolder);
 
-// Reads the five keys, then writes "IsFirstRun" (on a first run), "comPort" and
+// Reads the five keys and "VerifyAfterWrite" (off unless 1), then writes "IsFirstRun" (on a first run), "comPort" and
 // "CurrentLanguage" back. A missing file, key or number keeps the default: comPort 1, a
 // first run, the system language. A file that cannot be written changes nothing else.
 Settings loadSettings(ProfileFile& profiles, const std::string& path, std::uint32_t systemLocaleId);
@@ -34,8 +35,10 @@ Settings loadSettings(ProfileFile& profiles, const std::string& path, std::uint3
 // "CurrentLanguage" unless this would be a first run, else the system language.
 LanguageIndex storedLanguage(const ProfileFile& profiles, const std::string& path, std::uint32_t systemLocaleId);
 
-// Writes "comPort" (the port dialog) and "CurrentLanguage" (the language dialog).
+// Writes "comPort" (the port dialog), "CurrentLanguage" (the language dialog) and
+// "VerifyAfterWrite" (the Program menu's check item).
 bool storeComPort(ProfileFile& profiles, const std::string& path, std::uint16_t comPort);
 bool storeLanguage(ProfileFile& profiles, const std::string& path, LanguageIndex language);
+bool storeVerifyAfterWrite(ProfileFile& profiles, const std::string& path, bool verify);
 
 }  // namespace mv52

@@ -12,6 +12,7 @@
 #include "app/program_arguments.h"
 #include "app/startup.h"
 #include "lang/messages.h"
+#include "platform/backup_folder.h"
 #include "platform/ini_profile_file.h"
 #include "platform/posix_locale.h"
 #include "platform/program_location.h"
@@ -82,7 +83,8 @@ int main(int argc, char** argv) {
         mv52::QtPortList ports(profiles, app->settingsPath);
         mv52::MainWindow window(mv52::MainWindowServices{*app, profiles, locale, placementStore, prompter, files,
                                                          launcher, ports, clock,
-                                                         programFileName(argc > 0 ? argv[0] : nullptr), {}});
+                                                         programFileName(argc > 0 ? argv[0] : nullptr), {},
+                                                         mv52::readBackupFolder()});
         window.show();
         if (arguments.dataFile) window.openStartupFile(*arguments.dataFile);
         status = QApplication::exec();

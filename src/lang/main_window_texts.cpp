@@ -52,9 +52,10 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::About, {"&About RIR52", "关于 MV52"}},
     {K::InitialSetting, {"&Initial Setting", "初始化设置(&I)"}},
     {K::FileName, {"File Name", "文件名"}},
+    {K::VerifyAfterWrite, {"&Verify after Write", "写入后校验(&V)"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::FileName) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::VerifyAfterWrite) + 1);
 
 }  // namespace
 

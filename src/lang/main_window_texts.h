@@ -58,6 +58,7 @@ enum class MainText {
     About,
     InitialSetting,
     FileName,  // the word before the file name in the title bar
+    VerifyAfterWrite,  // our own: the Program menu's check item
 };
 
 std::string text(MainText key, LanguageIndex language);

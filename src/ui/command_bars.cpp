@@ -74,7 +74,7 @@ void CommandBars::buildMenus() {
         if (!row.shortcut.empty()) a->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
         if (row.checkable) {
             a->setCheckable(true);
-            a->setChecked(true);
+            a->setChecked(row.checkedAtStart);
         }
         QObject::connect(a, &QAction::triggered, &window_, [this, &row] { run_(row); });
     }

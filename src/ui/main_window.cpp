@@ -89,6 +89,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     bars_ = std::make_unique<CommandBars>(*this, *leftPane_->tree(), [this](const CommandRow& r) { runRow(r); });
     connect(bars_->windowMenu(), &QMenu::aboutToShow, this, [this] { refreshWindowList(); });
+    action("mnuVerifyAfterWrite")->setChecked(app_.settings.verifyAfterWrite);
     buildStatusBar();
 
     timerWrite_ = new QTimer(this);
@@ -99,7 +100,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         trap("frmMain_TimerWrite_Timer", [this] {
             timerWrite_->stop();
             session_->setComPort(app_.settings.comPort);
-            session_->startWrite();
+            session_->startWrite(app_.settings.verifyAfterWrite ? WriteVerify::On : WriteVerify::Off);
         });
     });
 
@@ -197,6 +198,7 @@ void MainWindow::runCommand(Command command) {
         case Command::Dtmf: openChildWindow(kDtmfWindow); return;
         case Command::ReadFromRadio: startRead(); return;
         case Command::WriteToRadio: startWrite(); return;
+        case Command::VerifyAfterWrite: setVerifyAfterWrite(action("mnuVerifyAfterWrite")->isChecked()); return;
         case Command::CommunicationPort: showCommSet(); return;
         case Command::LanguageSetup: showLanguageSetup(); return;
         case Command::InitialSetting: documents_->initialSetting(); return;
@@ -213,8 +215,9 @@ void MainWindow::buildStatusBar() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("sbStatusBar"));
     setStatusBar(statusBar_);
-    auto* panel1 = new QLabel(statusBar_);
-    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1_ = new QLabel(statusBar_);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    panel1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     panel2_ = new QLabel(statusBar_);
     panel2_->setObjectName(QStringLiteral("Panel2"));
     panel3_ = new QLabel(statusBar_);
@@ -223,7 +226,7 @@ void MainWindow::buildStatusBar() {
         panel->setContentsMargins(8, 0, 8, 0);
         panel->setAlignment(Qt::AlignCenter);
     }
-    statusBar_->addWidget(panel1, 1);
+    statusBar_->addWidget(panel1_, 1);
     statusBar_->addPermanentWidget(panel2_);
     statusBar_->addPermanentWidget(panel3_);
 }
@@ -251,6 +254,7 @@ void MainWindow::Change_Language() {
     // Status bar panels 2 and 3.
     panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
     refreshPortPanel();
+    showBackupInStatusBar();
     loadBackgroundPicture();
     setTitleBar();
     bars_->retranslate(lang, leftPane_->label()->text());
@@ -331,6 +335,11 @@ void MainWindow::startWrite() {
     timerWrite_->start();
 }
 
+void MainWindow::setVerifyAfterWrite(bool verify) {
+    app_.settings.verifyAfterWrite = verify;
+    storeVerifyAfterWrite(services_.profiles, app_.settingsPath, verify);
+}
+
 void MainWindow::showCommSet() {
     if (runPortDialog(this, app_, services_.profiles, services_.ports)) refreshPortPanel();
 }
@@ -347,10 +356,26 @@ void MainWindow::showAbout() { showAboutDialog(this, language()); }
 void MainWindow::beforeReadDecode() { closeAllChildWindows(); }
 
 void MainWindow::afterRead() {
+    backUpTheRead();
     setTitleBar();
     Change_Language();
     openChannelEditor();
     cascadeChildWindows();
+}
+
+void MainWindow::backUpTheRead() {
+    // The read is the one copy of the radio's configuration until the user saves it; its
+    // failure is reported, the read stands.
+    lastBackup_ = saveReadBackup(*app_.workspace, services_.backupFolder, services_.clock, language());
+    if (lastBackup_->saved) return;
+    const MessageStyle style = messageStyle(MessageKey::MsgBackupFailed);
+    services_.prompter.ask(backupText(false, lastBackup_->path, lastBackup_->reason, language()), style.buttons,
+                           style.icon);
+}
+
+void MainWindow::showBackupInStatusBar() {
+    if (lastBackup_)
+        panel1_->setText(qs(backupText(lastBackup_->saved, lastBackup_->path, lastBackup_->reason, language())));
 }
 
 void MainWindow::handOverToVersion(const std::string& firmwareVersion) {

@@ -9,11 +9,13 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/child_windows.h"
 #include "app/command_table.h"
 #include "app/document_commands.h"
+#include "storage/read_backup.h"
 #include "system/daily_log.h"
 #include "lang/language.h"
 #include "link/link_session.h"
@@ -56,6 +58,8 @@ struct MainWindowServices {
     // Ends the process at once after another program version was started; by default the
     // process exits without any further question.
     std::function<void()> endProgram;
+    // Where every completed read leaves its backup pair (platform/backup_folder.h).
+    std::string backupFolder;
 };
 
 class MainWindow final : public QMainWindow, private DocumentWindow, private LinkSessionHooks {
@@ -124,6 +128,9 @@ private:
     void runRow(const CommandRow& row);
     void startRead();
     void startWrite();
+    void setVerifyAfterWrite(bool verify);
+    void backUpTheRead();
+    void showBackupInStatusBar();
     void showCommSet();
     void showLanguageSetup();
     void showAbout();
@@ -138,11 +145,13 @@ private:
     QWidget* splitter_ = nullptr;
     std::unique_ptr<CommandBars> bars_;
     QStatusBar* statusBar_ = nullptr;
+    QLabel* panel1_ = nullptr;  // names the backup of the last read
     QLabel* panel2_ = nullptr;
     QLabel* panel3_ = nullptr;
     QTimer* timerWrite_ = nullptr;
     ProgressWindow* progress_ = nullptr;
     QString backgroundPath_;
+    std::optional<BackupResult> lastBackup_;
     int paneWidth_ = 0;
     bool ending_ = false;
 

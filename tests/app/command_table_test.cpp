@@ -40,6 +40,7 @@ TEST(CommandTable, EveryOfferedCommandRunsFromEachPlaceThatOffersIt) {
         {P::Menu, "mnuRogerBeep", Command::RogerBeep, ""},
         {P::Menu, "mnuReadFromRadio", Command::ReadFromRadio, ""},
         {P::Menu, "mnuWriteToRadio", Command::WriteToRadio, ""},
+        {P::Menu, "mnuVerifyAfterWrite", Command::VerifyAfterWrite, ""},
         {P::Menu, "mnuCommunicationPort", Command::CommunicationPort, ""},
         {P::Menu, "mnuLanguageSetup", Command::LanguageSetup, ""},
         {P::Menu, "mnuInitialSetting", Command::InitialSetting, ""},

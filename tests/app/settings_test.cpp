@@ -48,6 +48,27 @@ TEST(Settings, LanguageAndFirstRunCases) {
     }
 }
 
+TEST(Settings, VerifyAfterWriteIsOffUnlessStoredAsOne) {
+    const std::pair<const char*, bool> cases[] = {
+        {"[language]\nIsFirstRun=0\n", false},
+        {"[language]\nVerifyAfterWrite=1\n", true},
+        {"[language]\nverifyafterwrite = 1 \n", true},
+        {"[language]\nVerifyAfterWrite=0\n", false},
+        {"[language]\nVerifyAfterWrite=yes\n", false},
+    };
+    for (const auto& [file, expected] : cases) {
+        test::MemoryProfiles profiles;
+        profiles.files[kPath] = file;
+        EXPECT_EQ(loadSettings(profiles, kPath, 0x0409).verifyAfterWrite, expected) << file;
+    }
+    test::MemoryProfiles profiles;
+    ASSERT_TRUE(storeVerifyAfterWrite(profiles, kPath, true));
+    EXPECT_EQ(profiles.value(kPath, "language", "VerifyAfterWrite"), "1");
+    EXPECT_TRUE(loadSettings(profiles, kPath, 0x0409).verifyAfterWrite);
+    ASSERT_TRUE(storeVerifyAfterWrite(profiles, kPath, false));
+    EXPECT_EQ(profiles.value(kPath, "language", "VerifyAfterWrite"), "0");
+}
+
 TEST(Settings, SystemLanguageStartsAllThreeLanguageValues) {
     test::MemoryProfiles profiles;
     profiles.files[kPath] = "[language]\nIsFirstRun=0\nCurrentLanguage=1\n";

@@ -39,13 +39,14 @@ char accessKey(std::string_view caption) {
 
 TEST(LangMainWindowTable, EntriesInBuildOrder) {
     const auto table = mainWindowTable();
-    ASSERT_EQ(table.size(), 46u);
+    ASSERT_EQ(table.size(), 47u);
     for (std::size_t i = 0; i < table.size(); ++i) EXPECT_EQ(static_cast<std::size_t>(table[i].key), i);
     EXPECT_EQ(table.front().text.english, "&File");
     EXPECT_EQ(table[1].text.english, "&New");
     EXPECT_EQ(table[20].text.english, "Embedded &Message");
     EXPECT_EQ(table[44].text.english, "&Initial Setting");
-    EXPECT_EQ(table.back().text.english, "File Name");
+    EXPECT_EQ(table[45].text.english, "File Name");
+    EXPECT_EQ(table.back().text.english, "&Verify after Write");
 }
 
 TEST(LangMainWindowTable, TextsInBothLanguages) {
@@ -63,6 +64,7 @@ TEST(LangMainWindowTable, TextsInBothLanguages) {
         {MainText::HelpTopics, "&Help topics", "帮助主题(&H)"},
         {MainText::About, "&About RIR52", "关于 MV52"},
         {MainText::FileName, "File Name", "文件名"},
+        {MainText::VerifyAfterWrite, "&Verify after Write", "写入后校验(&V)"},
     };
     expectTexts(cases);
 }

@@ -94,7 +94,7 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
         {"mnuFile", {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "|", "mnuExit"}},
         {"mnuEdit", {"mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
-        {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio"}},
+        {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
         {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
         {"mnuWindow", {"mnuCascade", "|", "mnuCloseAllWindows"}},
@@ -117,7 +117,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
     MainWindow& w = rig.window();
     const std::vector<std::string> offered = {
         "&File", "&New", "&Open", "&Save", "Save &As", "E&xit", "&Edit", "&Channel Information", "&Option Features",
-        "&Program", "&Read from Radio", "&Write to Radio", "&Setup", "&Communication Port", "&Language Setup",
+        "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
         "&About RIR52", "&Initial Setting"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
@@ -137,6 +137,24 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
     EXPECT_EQ(rig.find("mnuNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(rig.find("mnuOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     for (const char* toggle : {"mnuTreeView", "mnuToolbar", "mnuStatusBar"}) EXPECT_TRUE(rig.find(toggle)->isChecked());
+    EXPECT_TRUE(rig.find("mnuVerifyAfterWrite")->isCheckable());
+    EXPECT_FALSE(rig.find("mnuVerifyAfterWrite")->isChecked()) << "off by default";
+}
+
+TEST(MainWindowMenu, VerifyAfterWriteIsStoredInTheSettingsFile) {
+    {
+        WindowRig rig;
+        rig.window();
+        rig.find("mnuVerifyAfterWrite")->trigger();
+        EXPECT_TRUE(rig.app->settings.verifyAfterWrite);
+        EXPECT_EQ(rig.profiles.read(rig.install.settingsPath().string(), "language", "VerifyAfterWrite", ""), "1");
+        rig.find("mnuVerifyAfterWrite")->trigger();
+        EXPECT_FALSE(rig.app->settings.verifyAfterWrite);
+        EXPECT_EQ(rig.profiles.read(rig.install.settingsPath().string(), "language", "VerifyAfterWrite", ""), "0");
+    }
+    WindowRig stored(0x0409, "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=1\r\nVerifyAfterWrite=1\r\n");
+    stored.window();
+    EXPECT_TRUE(stored.find("mnuVerifyAfterWrite")->isChecked());
 }
 
 TEST(MainWindowToolbar, ButtonsByPositionWithKeysTooltipsAndSeparators) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QProcess>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -147,6 +149,42 @@ TEST(DesktopRadio, ReadsTheWholeRadioIntoANewUntitledDocument) {
     std::ifstream log(DailyLog(rig.app->programFolder, rig.clock).pathForToday(), std::ios::binary);
     const std::string logText((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(logText.find(std::string(kLogTitleSent) + ": 50 52 4F 47 52 41 4D"), std::string::npos);
+
+    // The read left a backup, named in the status bar, equal to what Save writes now.
+    std::vector<std::filesystem::path> backups;
+    for (const auto& e : std::filesystem::directory_iterator(rig.backupFolder())) backups.push_back(e.path());
+    std::sort(backups.begin(), backups.end());
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].extension(), ".dat");
+    EXPECT_EQ(rig.find<QLabel>("Panel1")->text().toStdString(), "Backup of the read: " + backups[0].string());
+    EXPECT_TRUE(ws.untitled) << "the backup does not name the document";
+    rig.files.answers = {rig.install.file("after.dat")};
+    rig.find("mnuSaveAs")->trigger();
+    EXPECT_EQ(readBytes(backups[0].string()), readBytes(rig.install.file("after.dat")));
+    EXPECT_EQ(readBytes(backups[1].string()), readBytes(rig.install.file("after.fre")));
+}
+
+TEST(DesktopRadio, ABackupThatFailsIsReportedAndTheReadStands) {
+    RadioRig r;
+    WindowRig& rig = r.rig;
+    MainWindow& w = rig.window();
+    rig.defineTestWindow(kChannelEditorWindow);
+    writeBytes(rig.backupFolder(), {0});  // a file where the folder should be
+    SimulatedRadio sim({});
+    ASSERT_FALSE(sim.device().empty()) << sim.errors().toStdString();
+    r.usePort(sim.device());
+    r.watchdog();
+
+    rig.prompter.asked.clear();
+    rig.find("mnuReadFromRadio")->trigger();
+    const std::vector<std::string> texts = rig.prompter.texts();
+    ASSERT_EQ(texts.size(), 3u);
+    const std::string failed = "The read could not be backed up in " + rig.backupFolder() + ": ";
+    EXPECT_EQ(texts[1].substr(0, failed.size()), failed);
+    EXPECT_EQ(rig.prompter.asked[1].icon, MessageIcon::Warning);
+    EXPECT_EQ(texts[2], "Read Data Completed.");
+    EXPECT_TRUE(w.linkSession().lastSucceeded());
+    EXPECT_EQ(rig.find<QLabel>("Panel1")->text().toStdString(), texts[1]);
 }
 
 TEST(DesktopRadio, WritesTheDocumentIntoTheRadio) {
@@ -183,6 +221,57 @@ TEST(DesktopRadio, WritesTheDocumentIntoTheRadio) {
     // A write leaves the document and its name as they were.
     EXPECT_EQ(ws.fileName, "new.dat");
     EXPECT_EQ(ws.current.channels.slot(0, 1, 3).Mode, 3);
+}
+
+// With "Verify after Write" checked, a write reads the radio back in the same progress window
+// and says what it found.
+TEST(DesktopRadio, VerifyAfterWriteReadsTheRadioBack) {
+    struct Case {
+        const char* name;
+        QStringList simOptions;
+        const char* verdictStart;
+        bool succeeded;
+    };
+    const Case cases[] = {
+        {"a radio that takes every write", {}, "Write verified.", true},
+        {"a block that keeps its old bytes",
+         {QStringLiteral("--drop-writes"), QStringLiteral("0x4010")},
+         "Verify failed: 1 of 1484 blocks read back from the radio differ from what was written. Addresses: 16400 "
+         "(0x4010)",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioRig r;
+        WindowRig& rig = r.rig;
+        MainWindow& w = rig.window();
+        rig.find("mnuVerifyAfterWrite")->trigger();
+        // A radio whose memory is all zero, so that a block that keeps its old bytes differs.
+        const std::string zero = rig.install.file("zero.img");
+        writeBytes(zero, std::vector<std::uint8_t>(kTransferred, 0));
+        SimulatedRadio sim(QStringList{QStringLiteral("--image"), QString::fromStdString(zero)} + c.simOptions);
+        ASSERT_FALSE(sim.device().empty()) << sim.errors().toStdString();
+        r.usePort(sim.device());
+        r.watchdog();
+
+        std::vector<QString> captions;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            const QString title = w.progressWindow()->windowTitle();
+            if (w.progressWindow()->visible() && (captions.empty() || captions.back() != title)) captions.push_back(title);
+        });
+        poll.start(5);
+        rig.find("mnuWriteToRadio")->trigger();
+        ASSERT_TRUE(waitUntil([&] { return rig.prompter.asked.size() >= 3 && !w.linkSession().running(); }, 120000))
+            << sim.errors().toStdString();
+        poll.stop();
+        const std::vector<std::string> texts = rig.prompter.texts();
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[1], "Write Data Completed.");
+        EXPECT_EQ(texts[2].substr(0, std::string(c.verdictStart).size()), c.verdictStart);
+        EXPECT_EQ(w.linkSession().lastSucceeded(), c.succeeded);
+        EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Write data to radio"), QStringLiteral("Verify data in radio")}));
+    }
 }
 
 }  // namespace

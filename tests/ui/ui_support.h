@@ -150,12 +150,15 @@ struct WindowRig {
         if (!main) {
             main = std::make_unique<MainWindow>(MainWindowServices{*app, profiles, locale, store, prompter, files,
                                                                    launcher, ports, clock, "mv52",
-                                                                   [this] { ++programEnds; }});
+                                                                   [this] { ++programEnds; }, backupFolder()});
             main->show();
             QCoreApplication::processEvents();
         }
         return *main;
     }
+
+    // Backups of reads go into the installation's temporary folder.
+    std::string backupFolder() const { return install.file("backups"); }
 
     template <typename T = QAction>
     T* find(const char* name) {
