@@ -30,6 +30,7 @@
 #include "ui/language_dialog.h"
 #include "ui/left_pane.h"
 #include "ui/message_box.h"
+#include "ui/dtmf_window.h"
 #include "ui/option_features_window.h"
 #include "ui/port_dialog.h"
 #include "ui/program_icon.h"
@@ -182,6 +183,11 @@ void MainWindow::defineEditorWindows() {
         hooks.rogerEntriesChanged = [this] { showToneLists(true); };
         return new RogerBeepWindow(app_.workspace->current, language(), std::move(output), services_.files,
                                    services_.prompter, std::move(hooks));
+    });
+    defineChildWindow(kDtmfWindow, [this] {
+        DtmfHooks hooks;
+        hooks.dtmfMemoriesChanged = [this] { showToneLists(false); };
+        return new DtmfWindow(app_.workspace->current, language(), std::move(hooks));
     });
 }
 
