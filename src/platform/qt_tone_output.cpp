@@ -2,14 +2,10 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QIODevice>
 #include <QMediaDevices>
 #include <QTimer>
-#include <algorithm>
-#include <cstring>
-#include <utility>
-#include <vector>
 
+#include "platform/tone_stream.h"
 #include "tones/tone_samples.h"
 
 namespace mv52 {
@@ -19,7 +15,7 @@ namespace {
 constexpr int kBufferMs = 50;
 // The device is let go after this long without a tune.
 constexpr int kIdleMs = 2000;
-constexpr qint64 kBytesPerSample = 2;
+constexpr int kBytesPerSample = 2;
 
 QAudioFormat toneFormat() {
     QAudioFormat format;
@@ -31,76 +27,7 @@ QAudioFormat toneFormat() {
 
 }  // namespace
 
-// What the device reads: the samples of the step sounding now, then silence. Handing over
-// the step's last sample runs its `finished`, whose next step continues in the same read.
-class QtToneOutput::SampleStream final : public QIODevice {
-public:
-    SampleStream() { open(QIODevice::ReadOnly); }
-
-    void setStep(std::vector<std::int16_t> samples, std::function<void()> finished) {
-        samples_ = std::move(samples);
-        position_ = 0;
-        finished_ = std::move(finished);
-    }
-    // The step ends with a short fall from where it is; its `finished` is dropped.
-    void cut() {
-        finished_ = nullptr;
-        const std::size_t fall = std::min(samples_.size() - std::min(position_, samples_.size()),
-                                          static_cast<std::size_t>(kToneSampleRate * kToneFadeMs / 1000));
-        std::vector<std::int16_t> rest(samples_.begin() + static_cast<std::ptrdiff_t>(position_),
-                                       samples_.begin() + static_cast<std::ptrdiff_t>(position_ + fall));
-        for (std::size_t i = 0; i < rest.size(); ++i)
-            rest[i] = static_cast<std::int16_t>(rest[i] * static_cast<double>(rest.size() - i) / static_cast<double>(rest.size()));
-        setStep(std::move(rest), nullptr);
-    }
-    // The pending end of the step and how long the step still sounds.
-    std::function<void()> takeFinished() { return std::exchange(finished_, nullptr); }
-    std::chrono::milliseconds remaining() const {
-        const std::size_t left = samples_.size() - std::min(position_, samples_.size());
-        return std::chrono::milliseconds(static_cast<long long>(left) * 1000 / kToneSampleRate);
-    }
-    bool busy() const { return position_ < samples_.size() || finished_ != nullptr; }
-
-    // While set, a step's end waits for the next read (it must not run inside sound()).
-    bool holdEnds = false;
-    // Runs when a tune's last step has been handed over and nothing follows.
-    std::function<void()> ranDry;
-
-    bool isSequential() const override { return true; }
-    // Silence never runs out.
-    qint64 bytesAvailable() const override { return (1 << 20) + QIODevice::bytesAvailable(); }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const auto wanted = static_cast<std::size_t>(std::max<qint64>(maxSize / kBytesPerSample, 0));
-        std::size_t done = 0;
-        while (done < wanted) {
-            if (position_ < samples_.size()) {
-                const std::size_t n = std::min(wanted - done, samples_.size() - position_);
-                std::memcpy(data + done * kBytesPerSample, samples_.data() + position_, n * kBytesPerSample);
-                position_ += n;
-                done += n;
-                continue;
-            }
-            if (!finished_ || holdEnds) break;
-            takeFinished()();  // may give the next step
-            if (position_ >= samples_.size()) {
-                if (ranDry && !finished_) ranDry();
-                break;
-            }
-        }
-        std::memset(data + done * kBytesPerSample, 0, (wanted - done) * kBytesPerSample);
-        return static_cast<qint64>(wanted) * kBytesPerSample;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    std::vector<std::int16_t> samples_;
-    std::size_t position_ = 0;
-    std::function<void()> finished_;
-};
-
-QtToneOutput::QtToneOutput(const QAudioDevice& device) : device_(device), stream_(std::make_unique<SampleStream>()) {
+QtToneOutput::QtToneOutput(const QAudioDevice& device) : device_(device), stream_(std::make_unique<ToneStream>()) {
     idle_ = new QTimer(this);
     idle_->setSingleShot(true);
     idle_->setInterval(kIdleMs);

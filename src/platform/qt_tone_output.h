@@ -17,6 +17,8 @@ class QTimer;
 
 namespace mv52 {
 
+class ToneStream;
+
 class QtToneOutput final : public QObject, public ToneOutput {
 public:
     explicit QtToneOutput(const QAudioDevice& device);
@@ -29,12 +31,11 @@ public:
     bool audible() const { return !silent_; }
 
 private:
-    class SampleStream;
     void startSink();
     void fallBackToSilence();
 
     QAudioDevice device_;
-    std::unique_ptr<SampleStream> stream_;
+    std::unique_ptr<ToneStream> stream_;
     std::unique_ptr<QAudioSink> sink_;
     QTimer* idle_ = nullptr;
     SilentToneOutput silence_;
