@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <filesystem>
 
+#include "platform/qt_tone_output.h"
 #include "tones/roger_beep.h"
 #include "tones/roger_picture.h"
 #include "tones/tone_samples.h"
@@ -233,6 +234,15 @@ TEST(RogerBeepWindow, WithoutASoundDeviceATuneKeepsItsTimeAndEnds) {
     play->click();
     EXPECT_FALSE(play->isEnabled());
     EXPECT_TRUE(waitUntil([&] { return play->isEnabled(); }));
+}
+
+TEST(RogerBeepWindow, ASoundOutputWithoutADeviceKeepsTheTimingInSilence) {
+    QtToneOutput output{QAudioDevice()};
+    EXPECT_FALSE(output.audible());
+    bool finished = false;
+    output.sound(1000, std::chrono::milliseconds(30), [&finished] { finished = true; });
+    EXPECT_FALSE(finished);  // never inside sound()
+    EXPECT_TRUE(waitUntil([&] { return finished; }));
 }
 
 TEST(RogerBeepWindow, SaveAsWavWritesTheShownEntry) {
