@@ -131,7 +131,8 @@ TEST(DtmfWindow, ClearingAMemoryCleansItsReferencesAndTheOtherWindowsLists) {
     ChannelRecord& k = rig.channel(0, 11, 1);
     five.Bot = 3;
     k.Bot = 3;
-    ListsWindow* channels = rig.openListsWindow();
+    auto* channelBot = DtmfRig::in<QComboBox>(rig.openChannelWindow(), "Combo8_13");
+    EXPECT_EQ(DtmfRig::itemsOf(channelBot).mid(1), (QStringList{"3"}));
     QMdiSubWindow* options = rig.open(kOptionFeaturesWindow);
     auto* bot = DtmfRig::in<QComboBox>(options, "Combo2_6");
     EXPECT_EQ(DtmfRig::itemsOf(bot), (QStringList{"OFF", "3"}));
@@ -145,7 +146,12 @@ TEST(DtmfWindow, ClearingAMemoryCleansItsReferencesAndTheOtherWindowsLists) {
     EXPECT_EQ(five.Bot, 0);
     EXPECT_EQ(k.Bot, 3);
     EXPECT_EQ(DtmfRig::itemsOf(bot), (QStringList{"OFF"}));
-    EXPECT_GE(channels->dtmfRefills, 1);
+    EXPECT_EQ(DtmfRig::itemsOf(channelBot).size(), 1);
+
+    // A memory typed afresh is offered again.
+    typeKey(rig.editor(), Qt::Key_7, QStringLiteral("7"));
+    EXPECT_EQ(DtmfRig::itemsOf(bot), (QStringList{"OFF", "3"}));
+    EXPECT_EQ(DtmfRig::itemsOf(channelBot).mid(1), (QStringList{"3"}));
 }
 
 }  // namespace

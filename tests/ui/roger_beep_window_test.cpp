@@ -143,8 +143,8 @@ TEST(RogerBeepWindow, SwitchingAnEntryOffReachesTheChannelsAndTheOtherWindows) {
     ChannelRecord& ham = rig.channel(1, 10, 1);
     ChannelRecord& k = rig.channel(0, 11, 1);
     a.RogerBeep = ham.RogerBeep = k.RogerBeep = 2;
-    ListsWindow* channels = rig.openListsWindow();
-    ASSERT_NE(channels, nullptr);
+    auto* channelRoger = RogerRig::in<QComboBox>(rig.openChannelWindow(), "Combo8_11");
+    EXPECT_TRUE(RogerRig::itemsOf(channelRoger).contains(QStringLiteral("2")));
     QMdiSubWindow* options = rig.open(kOptionFeaturesWindow);
     auto* roger = RogerRig::in<QComboBox>(options, "Combo1_53");
     EXPECT_EQ(RogerRig::itemsOf(roger), (QStringList{"OFF", "1", "2"}));
@@ -157,14 +157,14 @@ TEST(RogerBeepWindow, SwitchingAnEntryOffReachesTheChannelsAndTheOtherWindows) {
     EXPECT_EQ(ham.RogerBeep, 0);
     EXPECT_EQ(k.RogerBeep, 2);
     EXPECT_EQ(RogerRig::itemsOf(roger), (QStringList{"OFF", "1"}));
-    EXPECT_EQ(channels->rogerRefills, 1);
-
+    EXPECT_FALSE(RogerRig::itemsOf(channelRoger).contains(QStringLiteral("2")));
+    EXPECT_TRUE(RogerRig::itemsOf(channelRoger).contains(QStringLiteral("1")));
 }
 
 TEST(RogerBeepWindow, AnEntryWithoutLengthsLeavesTheRogerLists) {
     RogerRig rig;
     rig.keepValid({1, 3});
-    ListsWindow* channels = rig.openListsWindow();
+    auto* channelRoger = RogerRig::in<QComboBox>(rig.openChannelWindow(), "Combo8_11");
     QMdiSubWindow* options = rig.open(kOptionFeaturesWindow);
     auto* roger = RogerRig::in<QComboBox>(options, "Combo1_53");
     EXPECT_EQ(RogerRig::itemsOf(roger), (QStringList{"OFF", "1", "3"}));
@@ -172,11 +172,11 @@ TEST(RogerBeepWindow, AnEntryWithoutLengthsLeavesTheRogerLists) {
     rig.showTab(3);
     for (const char* length : {"Combo4_0", "Combo4_1", "Combo4_2", "Combo4_3", "Combo4_4", "Combo4_5"})
         RogerRig::choose(rig.list(length), QStringLiteral("0"));
-    EXPECT_EQ(channels->rogerRefills, 0);  // still valid: nothing to refill
+    EXPECT_TRUE(RogerRig::itemsOf(channelRoger).contains(QStringLiteral("3")));  // still valid
     RogerRig::choose(rig.list("Combo4_6"), QStringLiteral("0"));
     EXPECT_EQ(validRogerEntry(rig.app->workspace->current.header.rogerBeep, 3), 0);
     EXPECT_EQ(RogerRig::itemsOf(roger), (QStringList{"OFF", "1"}));
-    EXPECT_EQ(channels->rogerRefills, 1);
+    EXPECT_FALSE(RogerRig::itemsOf(channelRoger).contains(QStringLiteral("3")));
 }
 
 TEST(RogerBeepWindow, PlayAndStop) {

@@ -1,25 +1,15 @@
 #pragma once
 // Helpers for the roger-beep and DTMF window tests: controls found inside one child window,
-// choices made as a user makes them, and a stand-in channel window with roger and DTMF lists.
+// and choices made as a user makes them.
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 
-#include "ui/tone_lists_view.h"
 #include "ui/ui_support.h"
 
 namespace mv52::test {
-
-// The channel window until it exists: it counts the refills it is asked for.
-class ListsWindow final : public QWidget, public ToneListsView {
-public:
-    int rogerRefills = 0;
-    int dtmfRefills = 0;
-    void ShowRB() override { ++rogerRefills; }
-    void ShowDTMF() override { ++dtmfRefills; }
-};
 
 struct ToneRig : WindowRig {
     // The main window loads its new document at once, so that a test's changes to it stay.
@@ -50,16 +40,10 @@ struct ToneRig : WindowRig {
         for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
         return items;
     }
-    // The stand-in channel window, opened.
-    ListsWindow* openListsWindow() {
-        ListsWindow* made = nullptr;
-        window().defineChildWindow(kChannelEditorWindow, [&made] {
-            made = new ListsWindow;
-            made->resize(200, 100);
-            return made;
-        });
-        window().openChildWindow(kChannelEditorWindow);
-        return made;
+    // The channel window, opened afresh so that its lists show the document as it is now.
+    QMdiSubWindow* openChannelWindow() {
+        if (window().childWindows().isOpen(kChannelEditorWindow)) clearFrame();
+        return open(kChannelEditorWindow);
     }
     // The channel at `position` of (work mode, group); channels are added up to it.
     ChannelRecord& channel(int workMode, int group, int position) {
