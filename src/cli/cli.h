@@ -39,6 +39,7 @@ int runRead(const Args& args, Context& ctx);
 int runWrite(const Args& args, Context& ctx);
 int runGet(const Args& args, Context& ctx);
 int runSet(const Args& args, Context& ctx);
+int runRoger(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

@@ -2,8 +2,7 @@
 
 #include "cli/cli.h"
 #include "cli/common.h"
-#include "cli/option_lines.h"
-#include "options/option_controls.h"
+#include "cli/control_lines.h"
 
 namespace mv52::cli {
 
@@ -11,17 +10,17 @@ int runGet(const Args& args, Context& ctx) {
     if (args.empty()) return kExitUsage;
     // Every label is checked before the file is read, so a typing error says so at once.
     for (std::size_t i = 1; i < args.size(); ++i)
-        if (optionControlByLabel(args[i]) == nullptr) {
+        if (controlByLabel(args[i]) == nullptr) {
             ctx.err << "mv52ctl: no control is labelled '" << args[i] << "'; the labels are: " << validLabels() << "\n";
             return kExitUsage;
         }
     auto ws = Workspace::create();
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     if (args.size() == 1) {
-        printOptionLines(ctx.out, ws->current);
+        printControlLines(ctx.out, ws->current);
         return kExitOk;
     }
-    for (std::size_t i = 1; i < args.size(); ++i) ctx.out << optionLine(*optionControlByLabel(args[i]), ws->current) << "\n";
+    for (std::size_t i = 1; i < args.size(); ++i) ctx.out << controlLine(*controlByLabel(args[i]), ws->current) << "\n";
     return kExitOk;
 }
 

@@ -2,9 +2,8 @@
 
 #include "cli/cli.h"
 #include "cli/common.h"
-#include "cli/option_lines.h"
+#include "cli/control_lines.h"
 #include "document/control_row.h"
-#include "options/option_controls.h"
 
 namespace mv52::cli {
 
@@ -17,7 +16,7 @@ int runSet(const Args& args, Context& ctx) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& assignment = args[i];
         const std::size_t eq = assignment.find('=');
-        const ControlRow* row = eq == std::string::npos ? nullptr : optionControlByLabel(assignment.substr(0, eq));
+        const ControlRow* row = eq == std::string::npos ? nullptr : controlByLabel(assignment.substr(0, eq));
         if (row == nullptr) {
             ctx.err << "mv52ctl: '" << assignment << "' is not LABEL=ITEM of a control; the labels are: "
                     << validLabels() << "\n";

@@ -6,7 +6,7 @@
 
 #include "data/tone_codes.h"
 #include "cli/common.h"
-#include "cli/option_lines.h"
+#include "cli/control_lines.h"
 #include "storage/data_file.h"
 #include "data/value_helpers.h"
 #include "tones/roger_beep.h"

@@ -26,14 +26,22 @@ constexpr Command kCommands[] = {
      "header, the channels of each group, the options, the roger-beep table and the DTMF\n"
      "settings and memories."},
     {"get", runGet, "mv52ctl get FILE.dat [LABEL ...]",
-     "Prints LABEL=ITEM for the controls of the optional-features window (all of them without\n"
-     "LABEL), with the English label and the item as the window shows them, for example\n"
-     "TOT=90s, Color=Blue, Max=20.0, SWR Protect=on."},
+     "Prints LABEL=ITEM for the controls of the optional-features window and of the DTMF\n"
+     "window (all of them without LABEL), with the English label and the item as the window\n"
+     "shows them, for example TOT=90s, Color=Blue, Max=20.0, SWR Protect=on,\n"
+     "DTMF Send Time[ms]=10, D Code Assignment=5s, Memory 3=12A*."},
     {"set", runSet, "mv52ctl set FILE.dat LABEL=ITEM [LABEL=ITEM ...]",
-     "Makes each choice in the optional-features window, in order, with every rule the window\n"
-     "runs (a text box's value as typed and then left; FM Enable=off corrects the channel\n"
-     "modes; HF Public=ON sets the channels' public flags), then saves the pair as Save does.\n"
-     "An unknown label or an item the list does not offer changes nothing (exit 2)."},
+     "Makes each choice in the optional-features or DTMF window, in order, with every rule the\n"
+     "window runs (a text box's value as typed and then left; FM Enable=off corrects the\n"
+     "channel modes; HF Public=ON sets the channels' public flags; \"Memory 3=\" empties memory\n"
+     "3 and clears every reference to it in groups 1-10 and the public channel), then saves the\n"
+     "pair as Save does. An unknown label or an item the control does not offer changes\n"
+     "nothing (exit 2)."},
+    {"roger", runRoger, "mv52ctl roger FILE.dat N [--wav OUT.wav]",
+     "Prints roger-beep entry N (1-8) of a data file pair as Play sounds it: every step with its\n"
+     "pass, tone, frequency (0 is silence) and length in milliseconds. With --wav, writes that\n"
+     "sound instead to OUT.wav (16-bit mono PCM, 44,100 Hz). An entry that sounds nothing\n"
+     "(Recycle Times Off, or no tone with a length) is an error (exit 1) and writes no file."},
     {"encode", runEncode, "mv52ctl encode FILE.dat IMAGE",
      "Loads a data file pair and writes the radio image it would send to a radio: all\n"
      "23,745 bytes."},
@@ -124,7 +132,7 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
         return kExitOk;
     }
     // The link commands take options of their own; the others take none.
-    const bool takesOptions = c->run == runRead || c->run == runWrite;
+    const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });

@@ -19,6 +19,7 @@
 #include "platform/qt_port_list.h"
 #include "platform/qt_process_launcher.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_tone_output.h"
 #include "system/clock.h"
 #include "ui/file_dialog.h"
 #include "ui/main_window.h"
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
         mv52::MainWindow window(mv52::MainWindowServices{*app, profiles, locale, placementStore, prompter, files,
                                                          launcher, ports, clock,
                                                          programFileName(argc > 0 ? argv[0] : nullptr), {},
-                                                         mv52::readBackupFolder()});
+                                                         mv52::readBackupFolder(), mv52::makeToneOutput});
         window.show();
         if (arguments.dataFile) window.openStartupFile(*arguments.dataFile);
         status = QApplication::exec();

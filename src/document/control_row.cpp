@@ -37,7 +37,9 @@ bool applyItem(const ControlRow& row, Document& doc, std::string_view item, Lang
                unsigned* effects) {
     ControlChoice choice{0, std::string(item)};
     switch (row.kind) {
-        case ControlKind::Text: break;
+        case ControlKind::Text:
+            if (row.accepts && !row.accepts(item)) return false;
+            break;
         case ControlKind::Check:
             if (sameIgnoringCase(item, "on"))
                 choice.position = 1;

@@ -33,12 +33,16 @@ enum ControlEffect : unsigned {
     kEffectChannelModes = 1u << 0,     // channel modes were corrected
     kEffectChannelWindow = 1u << 1,    // the channel window must be opened afresh
     kEffectChannels = 1u << 2,         // channels were added or removed: the grid is shown again
+    kEffectRogerReferences = 1u << 3,  // roger-beep entries became valid or invalid: references cleaned
+    kEffectDtmfReferences = 1u << 4,   // a DTMF memory changed: references cleaned
 };
 
 struct ControlRow {
     std::string objectName;  // "Combo1_9"
     ControlKind kind = ControlKind::List;
-    std::function<std::string(LanguageIndex)> label;  // shown left of the control; a check box's caption
+    // Shown left of the control; a check box's caption. Empty for a control whose window
+    // names it otherwise (a column heading).
+    std::function<std::string(LanguageIndex)> label;
     // The items of a list, in the language; lists filled from the document read it.
     std::function<std::vector<std::string>(const Document&, LanguageIndex)> items;
     // List: the position shown for the document among `items` (-1 for an empty list).
@@ -46,6 +50,10 @@ struct ControlRow {
     std::function<int(const Document&, const std::vector<std::string>& items)> shown;
     // Text: the text shown.
     std::function<std::string(const Document&)> shownText;
+    // Text: whether the box can hold `text` (empty: any text; a number box makes any text a
+    // number when it is left), and what it takes, for a message.
+    std::function<bool(std::string_view)> accepts;
+    std::string takes = "a number";
     // Writes the choice, with every rule that goes with it.
     std::function<unsigned(Document&, const ControlChoice&)> write;
     // Empty: always enabled, always visible.
@@ -62,8 +70,8 @@ const ControlRow* findControl(const std::vector<ControlRow>& rows, std::string_v
 std::string shownItem(const ControlRow& row, const Document& doc, LanguageIndex language);
 
 // Applies `item` as if the user had chosen it: a list item by its text (exactly, else
-// without regard to case), "on"/"off" for a check box, any text for a text box. False, with
-// nothing written, when the list does not offer the item.
+// without regard to case), "on"/"off" for a check box, a text the box accepts. False, with
+// nothing written, when the control does not offer the item.
 bool applyItem(const ControlRow& row, Document& doc, std::string_view item, LanguageIndex language,
                unsigned* effects = nullptr);
 

@@ -28,9 +28,13 @@ constexpr auto kDtmfTexts = std::to_array<KeyedText<DtmfText>>({
     {K::StunType, {"Stun Type", "遥毙类型"}},
     {K::NumberHeader, {"No.", "编号"}},
     {K::MemoryHeader, {"Autodial Memory", "自动拨号存储器"}},
+    {K::DecodeNotStored,
+     {"Shown for reference only: nothing on this tab is stored or written to the radio.",
+      "仅供参考：本页的设置不会保存，也不会写入电台。"}},
 });
 static_assert(keysInOrder(kDtmfTexts));
-static_assert(kDtmfTexts.size() == static_cast<std::size_t>(DtmfText::MemoryHeader) + 1);
+static_assert(kDtmfTexts.size() == static_cast<std::size_t>(DtmfText::DecodeNotStored) + 1);
+constexpr BilingualText kMemoryLabel = {"Memory", "存储器"};
 
 constexpr std::array<BilingualText, 4> kStarHashTones = {
     {sameText("0"), sameText("100"), sameText("500"), sameText("1000")}};
@@ -44,6 +48,10 @@ constexpr std::array<BilingualText, 2> kStunTypes = {{{"TX Inhibit", "发射抑�
 }  // namespace
 
 std::string text(DtmfText key, LanguageIndex language) { return lookupText(kDtmfTexts, key, language); }
+
+std::string dtmfMemoryLabel(int n, LanguageIndex language) {
+    return std::string(kMemoryLabel.in(language)) + " " + std::to_string(n);
+}
 
 std::vector<std::string> items(DtmfList list, LanguageIndex language) {
     switch (list) {

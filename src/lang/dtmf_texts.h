@@ -35,9 +35,14 @@ enum class DtmfText {
     // Autodial grid headers.
     NumberHeader,
     MemoryHeader,
+    // The Decode tab's tooltip: why its controls are disabled.
+    DecodeNotStored,
 };
 
 std::string text(DtmfText key, LanguageIndex language);
+
+// Memory n as mv52ctl names it: "Memory 3" / "存储器 3".
+std::string dtmfMemoryLabel(int n, LanguageIndex language);
 
 enum class DtmfList {
     SendTime,         // "10", "20" .. "500"

@@ -14,9 +14,14 @@ constexpr auto kRogerTexts = std::to_array<KeyedText<RogerText>>({
     {K::LengthHeader, {"Tone Long[ms]", "音长[ms]"}},
     {K::Play, {"&Play", "播放(&P)"}},
     {K::Stop, {"&Stop", "停止(&S)"}},
+    {K::SaveWav, {"Save as &WAV...", "另存为 WAV(&W)..."}},
+    {K::WavFilter, {"WAV File (*.wav)|*.wav", "WAV 文件 (*.wav)|*.wav"}},
 });
 static_assert(keysInOrder(kRogerTexts));
-static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::Stop) + 1);
+static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::WavFilter) + 1);
+
+constexpr BilingualText kRecycleOffReason = {"does not play: its Recycle Times are Off.", "不能播放：循环次数为关。"};
+constexpr BilingualText kNoToneReason = {"does not play: every tone length is 0.", "不能播放：所有音长均为 0。"};
 
 constexpr std::array<BilingualText, 14> kToneRows = {{
     {"First Tone", "第一个音"},
@@ -44,6 +49,11 @@ std::vector<std::string> tenSteps() { return numberItems(0, 2550, 10); }
 }  // namespace
 
 std::string text(RogerText key, LanguageIndex language) { return lookupText(kRogerTexts, key, language); }
+
+std::string rogerNotPlayingText(int n, bool recycleOff, LanguageIndex language) {
+    const BilingualText& reason = recycleOff ? kRecycleOffReason : kNoToneReason;
+    return rogerTabCaption(n, language) + " " + std::string(reason.in(language));
+}
 
 std::string rogerTabCaption(int n, LanguageIndex language) {
     return text(RogerText::TabPrefix, language) + " " + std::to_string(n);

@@ -17,9 +17,14 @@ enum class RogerText {
     LengthHeader,     // above the Combo4 column
     Play,
     Stop,
+    SaveWav,    // the button that writes the shown entry as a WAV file
+    WavFilter,  // the save dialog's filter, "description|pattern"
 };
 
 std::string text(RogerText key, LanguageIndex language);
+
+// Why entry n sounds nothing: its recycle times are Off, or no tone has a length.
+std::string rogerNotPlayingText(int n, bool recycleOff, LanguageIndex language);
 
 // Caption of tab n (1-8) of `TabStrip1`: "RB Tone 3" / "RB音 3".
 std::string rogerTabCaption(int n, LanguageIndex language);

@@ -4,8 +4,50 @@
 
 #include "data/radio_image.h"
 #include "data/value_helpers.h"
+#include "document/document.h"
+#include "tones/references.h"
 
 namespace mv52 {
+namespace {
+
+constexpr char32_t kCtrlC = 3;
+constexpr char32_t kCtrlV = 22;
+constexpr char32_t kCtrlX = 24;
+
+// The character a memory holds for `c`, or 0.
+char memoryChar(char32_t c) {
+    if ((c >= U'0' && c <= U'9') || c == U'*' || c == U'#' || (c >= U'A' && c <= U'D')) return static_cast<char>(c);
+    if (c >= U'a' && c <= U'd') return static_cast<char>(c - U'a' + U'A');
+    return 0;
+}
+
+}  // namespace
+
+std::optional<char32_t> dtmfEditorKey(char32_t typed) {
+    if (typed == kCtrlC || typed == kCtrlV || typed == kCtrlX || typed > 127) return std::nullopt;
+    if (typed < 32 || typed == 127) return typed;
+    if (const char c = memoryChar(typed)) return static_cast<char32_t>(c);
+    return std::nullopt;
+}
+
+bool isDtmfMemoryText(std::string_view text) {
+    return text.size() <= kDtmfMemoryLength &&
+           std::all_of(text.begin(), text.end(), [](char c) { return memoryChar(static_cast<unsigned char>(c)) != 0; });
+}
+
+std::string dtmfMemoryText(std::string_view typed) {
+    std::string out;
+    for (const char c : typed)
+        if (const char kept = memoryChar(static_cast<unsigned char>(c)); kept != 0 && out.size() < kDtmfMemoryLength)
+            out += kept;
+    return out;
+}
+
+void storeDtmfMemory(Document& doc, int n, std::string_view typed) {
+    if (n < 1 || n > kDtmfMemoryCount) return;
+    setDtmfMemory(doc.options().dtmfMemory[static_cast<std::size_t>(n - 1)], dtmfMemoryText(typed));
+    cleanDtmfReferences(doc);
+}
 
 void resetDtmfDefaults(DtmfSettings& settings, DtmfMemories& memories) {
     settings = DtmfSettings{1, 1, 1, 0, 0, 0};

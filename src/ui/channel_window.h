@@ -10,6 +10,7 @@
 
 #include "document/control_row.h"
 #include "lang/language.h"
+#include "ui/tone_lists_view.h"
 
 class QComboBox;
 class QGroupBox;
@@ -29,7 +30,7 @@ struct ChannelWindowHooks {
     std::function<void()> bandChanged;
 };
 
-class ChannelWindow final : public QWidget {
+class ChannelWindow final : public QWidget, public ToneListsView {
 public:
     ChannelWindow(Workspace& workspace, LanguageIndex language, Prompter& prompter, ChannelWindowHooks hooks,
                   QWidget* parent = nullptr);
@@ -42,8 +43,8 @@ public:
     void reShowGrid(int row);
     // The roger-beep and DTMF lists rebuilt from their tables; the selected channel takes what
     // they now show.
-    void ShowRB();
-    void ShowDTMF();
+    void ShowRB() override;
+    void ShowDTMF() override;
     // Every list and value shown again (the modes changed elsewhere, say).
     void ReShowData();
     // Starts editing the selected frequency cell.

@@ -84,7 +84,7 @@ void ControlBinder::build(const ControlRow& row, QWidget* parent) {
     }
     w->setObjectName(name);
     widgets_[row.objectName] = w;
-    if (row.kind != ControlKind::Check) {
+    if (row.kind != ControlKind::Check && row.label) {
         auto* label = new QLabel(parent);
         label->setObjectName(name + QStringLiteral("_label"));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -106,6 +106,7 @@ QLabel* ControlBinder::label(const std::string& objectName) const {
 void ControlBinder::setCaptions() {
     const LanguageIndex language = language_();
     for (const ControlRow& row : rows_) {
+        if (!row.label) continue;
         const QString caption = qs(row.label(language));
         if (row.kind == ControlKind::Check)
             static_cast<QCheckBox*>(widget(row.objectName))->setText(caption);

@@ -28,7 +28,8 @@ public:
                   std::string procedure, QWidget* parent);
 
     QWidget* widget(const std::string& objectName) const;
-    // The label left of a list or text box; nullptr for a check box (its caption is its own).
+    // The label left of a list or text box; nullptr for a check box (its caption is its own)
+    // and for a row without a label.
     QLabel* label(const std::string& objectName) const;
     const std::vector<ControlRow>& rows() const { return rows_; }
 

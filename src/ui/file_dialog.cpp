@@ -20,6 +20,13 @@ std::optional<std::string> run(QFileDialog& dialog) {
     return files.front().toStdString();
 }
 
+// The extension of the filter's first pattern: "dat" for "Data File (*.dat)|*.dat".
+QString defaultSuffix(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    const QString pattern = parts.size() > 1 ? parts[1].trimmed().section(QLatin1Char(';'), 0, 0) : QString();
+    return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QStringLiteral("dat");
+}
+
 }  // namespace
 
 QString qtFileFilter(const std::string& filter) {
@@ -54,8 +61,8 @@ std::optional<std::string> QtFileChooser::chooseSave(const std::string& filter, 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFileFilter(filter));
-    // A name typed without an extension gets ".dat", as the data-file filter implies.
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    // A name typed without an extension gets the filter's (".dat" for data files).
+    dialog.setDefaultSuffix(defaultSuffix(filter));
     // Save As asks no question of its own before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!presetName.empty()) dialog.selectFile(QString::fromStdString(presetName));

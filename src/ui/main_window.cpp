@@ -21,11 +21,13 @@
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
 #include "platform/port_names.h"
+#include "platform/silent_tone_output.h"
 #include "system/prompter.h"
 #include "ui/about_dialog.h"
 #include "ui/channel_window.h"
 #include "ui/child_window_area.h"
 #include "ui/command_bars.h"
+#include "ui/dtmf_window.h"
 #include "ui/language_dialog.h"
 #include "ui/left_pane.h"
 #include "ui/message_box.h"
@@ -34,6 +36,8 @@
 #include "ui/program_icon.h"
 #include "ui/progress_window.h"
 #include "ui/qt_translations.h"
+#include "ui/roger_beep_window.h"
+#include "ui/tone_lists_view.h"
 #include "version/handover.h"
 
 namespace mv52 {
@@ -172,6 +176,32 @@ void MainWindow::defineEditorWindows() {
         };
         return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
     });
+    defineChildWindow(kRogerBeepWindow, [this] {
+        std::unique_ptr<ToneOutput> output = services_.toneOutput ? services_.toneOutput() : nullptr;
+        if (!output) output = std::make_unique<SilentToneOutput>();
+        RogerBeepHooks hooks;
+        hooks.rogerEntriesChanged = [this] { showToneLists(true); };
+        return new RogerBeepWindow(app_.workspace->current, language(), std::move(output), services_.files,
+                                   services_.prompter, std::move(hooks));
+    });
+    defineChildWindow(kDtmfWindow, [this] {
+        DtmfHooks hooks;
+        hooks.dtmfMemoriesChanged = [this] { showToneLists(false); };
+        return new DtmfWindow(app_.workspace->current, language(), std::move(hooks));
+    });
+}
+
+void MainWindow::showToneLists(bool roger) {
+    for (const char* name : {kChannelEditorWindow, kOptionFeaturesWindow}) {
+        auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(name));
+        // A window without such lists, or none open, has nothing to refill.
+        auto* view = sub ? dynamic_cast<ToneListsView*>(sub->widget()) : nullptr;
+        if (view == nullptr) continue;
+        if (roger)
+            view->ShowRB();
+        else
+            view->ShowDTMF();
+    }
 }
 
 void MainWindow::openStartupFile(const std::string& path) {

@@ -21,6 +21,7 @@
 #include "link/link_session.h"
 #include "platform/qt_serial_link.h"
 #include "platform/qt_timer.h"
+#include "system/tone_output.h"
 
 class QAction;
 class QLabel;
@@ -60,6 +61,8 @@ struct MainWindowServices {
     std::function<void()> endProgram;
     // Where every completed read leaves its backup pair (platform/backup_folder.h).
     std::string backupFolder;
+    // The sound of the roger-beep window's Play; empty (or giving nullptr): silent timing.
+    std::function<std::unique_ptr<ToneOutput>()> toneOutput;
 };
 
 class MainWindow final : public QMainWindow, private DocumentWindow, private LinkSessionHooks {
@@ -121,6 +124,9 @@ private:
     LanguageIndex language() const;
     // The editor windows the registry makes on demand.
     void defineEditorWindows();
+    // ShowRB (roger) or ShowDTMF on every open window with such lists: the channel window and
+    // the optional-features window.
+    void showToneLists(bool roger);
     void buildStatusBar();
     void refreshPortPanel();
     void refreshWindowList();

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "lang/language.h"
+#include "ui/tone_lists_view.h"
 
 class QGroupBox;
 class QPushButton;
@@ -22,7 +23,7 @@ struct OptionFeaturesHooks {
     std::function<void()> channelModesChanged;
 };
 
-class OptionFeaturesWindow final : public QWidget {
+class OptionFeaturesWindow final : public QWidget, public ToneListsView {
 public:
     OptionFeaturesWindow(Document& document, LanguageIndex language, OptionFeaturesHooks hooks,
                          QWidget* parent = nullptr);
@@ -30,9 +31,9 @@ public:
     // Every list filled again and every value shown again.
     void ReShowData();
     // The "Roger" list after the roger-beep table changed.
-    void ShowRB();
+    void ShowRB() override;
     // The three DTMF lists after a code memory changed.
-    void ShowDTMF();
+    void ShowDTMF() override;
     // Writes the field of control `index` from the control (0-53 `Combo1`, 100 + n `Check1`,
     // 200 + n `Combo2`); any other index does nothing.
     void SaveOptFeat(int index);

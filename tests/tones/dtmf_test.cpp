@@ -50,5 +50,26 @@ TEST(Dtmf, DigitCodingInTheImage) {
     EXPECT_EQ(back[15].raw(), "0123456789ABCD*#");
 }
 
+TEST(Dtmf, TheMemoryEditorsKeys) {
+    struct Case {
+        char32_t typed;
+        std::optional<char32_t> passes;
+    };
+    for (const Case& c : {Case{U'7', U'7'}, Case{U'*', U'*'}, Case{U'#', U'#'}, Case{U'a', U'A'}, Case{U'D', U'D'},
+                          Case{U'e', std::nullopt}, Case{U' ', std::nullopt}, Case{U'+', std::nullopt},
+                          Case{U'\u00e9', std::nullopt}, Case{U'\u4e00', std::nullopt},
+                          Case{3, std::nullopt}, Case{22, std::nullopt}, Case{24, std::nullopt},  // copy, paste, cut
+                          Case{8, 8}, Case{127, 127}})                                            // backspace, delete
+        EXPECT_EQ(dtmfEditorKey(c.typed), c.passes) << static_cast<unsigned>(c.typed);
+}
+
+TEST(Dtmf, MemoryTexts) {
+    EXPECT_EQ(dtmfMemoryText("1a2b*#xZ 9"), "1A2B*#9");
+    EXPECT_EQ(dtmfMemoryText("01234567890123456789"), "0123456789012345");
+    EXPECT_TRUE(isDtmfMemoryText("cd#"));
+    EXPECT_TRUE(isDtmfMemoryText(""));
+    EXPECT_FALSE(isDtmfMemoryText("12 "));
+}
+
 }  // namespace
 }  // namespace mv52

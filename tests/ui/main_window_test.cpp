@@ -295,6 +295,22 @@ TEST(MainWindowChildren, AWindowWithoutAFactoryOpensNothing) {
     EXPECT_TRUE(rig.prompter.asked.empty());
 }
 
+TEST(MainWindowChildren, TheTreeAndTheMenuOpenTheRogerBeepAndDtmfWindows) {
+    WindowRig rig;
+    MainWindow& w = rig.window();
+    rig.clearFrame();
+    auto* tree = rig.find<QTreeWidget>("TreeView1");
+    clickNode(tree, "N12");
+    EXPECT_EQ(w.mdiArea()->activeSubWindow()->objectName(), QString::fromLatin1(kRogerBeepWindow));
+    clickNode(tree, "N5");
+    EXPECT_EQ(w.mdiArea()->activeSubWindow()->objectName(), QString::fromLatin1(kDtmfWindow));
+    EXPECT_EQ(w.mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("DTMF"));
+    rig.find("mnuRogerBeep")->trigger();
+    EXPECT_EQ(w.mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Roger Beep"));
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), 2);
+    EXPECT_TRUE(rig.prompter.asked.empty());
+}
+
 TEST(MainWindowChildren, AFailingHandlerShowsItsOwnName) {
     WindowRig rig;
     MainWindow& w = rig.window();

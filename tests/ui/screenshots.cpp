@@ -1,14 +1,18 @@
-// `mv52_ui_tests --screenshot DIR`: the main window as a user first sees it, in English and in
-// Chinese, for looking at the layout and the fonts.
+// `mv52_ui_tests --screenshot DIR`: the main window as a user first sees it and the editor
+// windows, in English and in Chinese, for looking at the layout and the fonts.
 
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QPixmap>
+#include <QTabWidget>
 #include <cstdio>
 #include <string>
 
+#include "tones/dtmf.h"
 #include "ui/about_dialog.h"
+#include "ui/autodial_grid.h"
 #include "document/workspace.h"
 #include "ui/language_dialog.h"
 #include "ui/program_icon.h"
@@ -95,6 +99,40 @@ int writeScreenshots(const std::string& folder) {
             const QString path = QDir(QString::fromStdString(folder))
                                      .filePath(QStringLiteral("mv52-channels-%1-%2.png").arg(name).arg(suffix));
             if (channels == nullptr || !channels->grab().save(path)) ++failures;
+        }
+    }
+    // The roger-beep window on entry 1, and each tab of the DTMF window (two memories filled,
+    // the editor on the second), in both languages.
+    for (const auto& [suffix, stored] : languages) {
+        WindowRig rig(0x0804, std::string("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=") + stored +
+                                  "\r\n");
+        mv52::MainWindow& w = rig.window();
+        w.resize(1280, 860);
+        const QDir out(QString::fromStdString(folder));
+        w.openChildWindow(mv52::kRogerBeepWindow);
+        waitUntil([] { return false; }, 300);
+        QWidget* roger = w.findChild<QWidget*>(QStringLiteral("FrmToneTips"));
+        if (roger == nullptr || !roger->grab().save(out.filePath(QStringLiteral("mv52-roger-%1.png").arg(suffix))))
+            ++failures;
+        mv52::DtmfMemories& memories = rig.app->workspace->current.options().dtmfMemory;
+        mv52::setDtmfMemory(memories[0], "12A*");
+        mv52::setDtmfMemory(memories[1], "0123456789ABCD*#");
+        w.openChildWindow(mv52::kDtmfWindow);
+        auto* dtmf = w.findChild<QMdiSubWindow*>(QStringLiteral("FrmDTMF"));
+        auto* tabs = dtmf ? dtmf->findChild<QTabWidget*>(QStringLiteral("SSTab1")) : nullptr;
+        if (tabs == nullptr) {
+            ++failures;
+            continue;
+        }
+        const char* const tabNames[] = {"encode", "decode", "autodial"};
+        for (int i = 0; i < 3; ++i) {
+            tabs->setCurrentIndex(i);
+            if (i == 2)
+                if (auto* grid = dynamic_cast<mv52::AutodialGrid*>(dtmf->findChild<QWidget*>(QStringLiteral("MSFlexGrid1"))))
+                    grid->startEditing(2);
+            waitUntil([] { return false; }, 200);
+            if (!dtmf->grab().save(out.filePath(QStringLiteral("mv52-dtmf-%1-%2.png").arg(suffix, tabNames[i]))))
+                ++failures;
         }
     }
     // The window icon as drawn, at the size a desktop shows it.

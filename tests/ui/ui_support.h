@@ -148,9 +148,9 @@ struct WindowRig {
 
     MainWindow& window() {
         if (!main) {
-            main = std::make_unique<MainWindow>(MainWindowServices{*app, profiles, locale, store, prompter, files,
-                                                                   launcher, ports, clock, "mv52",
-                                                                   [this] { ++programEnds; }, backupFolder()});
+            main = std::make_unique<MainWindow>(MainWindowServices{
+                *app, profiles, locale, store, prompter, files, launcher, ports, clock, "mv52",
+                [this] { ++programEnds; }, backupFolder(), [this] { return toneOutput ? toneOutput() : nullptr; }});
             main->show();
             QCoreApplication::processEvents();
         }
@@ -194,6 +194,8 @@ struct WindowRig {
     ScriptedFileChooser files;
     FakeLauncher launcher;
     FixedPortList ports;
+    // The roger-beep window's sound; by default it keeps the timing in silence.
+    std::function<std::unique_ptr<ToneOutput>()> toneOutput;
     std::unique_ptr<AppState> app;
     std::unique_ptr<MainWindow> main;
     int programEnds = 0;
