@@ -145,7 +145,7 @@ void ChannelWindow::layOut() {
     information_ = new QGroupBox(this);
     information_->setObjectName(QStringLiteral("FrameInformation"));
     auto* info = new QGridLayout(information_);
-    info->setHorizontalSpacing(7);
+    info->setHorizontalSpacing(kLabelGapPixels);
     info->setVerticalSpacing(3);
     int line = 0;
     for (const ControlRow& row : rows_) {
@@ -163,7 +163,7 @@ void ChannelWindow::layOut() {
     groupSettings_ = new QGroupBox(this);
     groupSettings_->setObjectName(QStringLiteral("FrameGroupSettings"));
     auto* settings = new QGridLayout(groupSettings_);
-    settings->setHorizontalSpacing(7);
+    settings->setHorizontalSpacing(kLabelGapPixels);
     line = 0;
     for (const ControlRow& row : rows_) {
         if (row.group != static_cast<int>(ChannelGroup::GroupSettings)) continue;

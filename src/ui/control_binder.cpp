@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,15 @@ protected:
 };
 
 }  // namespace
+
+QFormLayout* labelledRows(int verticalSpacing) {
+    auto* f = new QFormLayout;
+    f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setHorizontalSpacing(kLabelGapPixels);
+    f->setVerticalSpacing(verticalSpacing);
+    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return f;
+}
 
 ControlBinder::ControlBinder(const std::vector<ControlRow>& rows, Document& document,
                              std::function<LanguageIndex()> language, std::string procedure, QWidget* parent)

@@ -13,10 +13,17 @@
 
 #include "document/control_row.h"
 
+class QFormLayout;
 class QLabel;
 class QWidget;
 
 namespace mv52 {
+
+// A label sits left of its control, right-aligned, 100 twips (about 7 pixels) away.
+inline constexpr int kLabelGapPixels = 7;
+
+// Rows of labelled controls laid out that way, the controls at their natural width.
+QFormLayout* labelledRows(int verticalSpacing);
 
 class ControlBinder final : public QObject {
 public:

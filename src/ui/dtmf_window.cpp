@@ -25,18 +25,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A label sits left of its control, right-aligned, 100 twips (about 7 pixels) away.
-constexpr int kLabelGapPixels = 7;
-
-QFormLayout* form() {
-    auto* f = new QFormLayout;
-    f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setHorizontalSpacing(kLabelGapPixels);
-    f->setVerticalSpacing(6);
-    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    return f;
-}
-
 QComboBox* fixedList(const std::vector<std::string>& items, const char* name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -84,7 +72,7 @@ QWidget* DtmfWindow::encodePage() {
     page->setObjectName(QStringLiteral("SSTab1_Encode"));
     binder_ = new ControlBinder(dtmfEncodeControls(), document_, [this] { return language_; }, "FrmDTMF_Combo1_Click",
                                 page);
-    auto* rows = form();
+    auto* rows = labelledRows(6);
     for (const ControlRow& row : binder_->rows()) {
         QWidget* w = binder_->widget(row.objectName);
         if (QLabel* label = binder_->label(row.objectName))
@@ -107,7 +95,7 @@ QWidget* DtmfWindow::decodePage() {
     const QString notStored = qs(text(DtmfText::DecodeNotStored, l));
     page->setToolTip(notStored);
 
-    auto* rows = form();
+    auto* rows = labelledRows(6);
     auto* idCode = new QLineEdit(qs(text(DtmfText::IdCodeInitial, l)), page);
     idCode->setObjectName(QStringLiteral("TextIdCode"));
     rows->addRow(qs(text(DtmfText::IdCode, l)), idCode);
@@ -122,7 +110,7 @@ QWidget* DtmfWindow::decodePage() {
 
     auto* stun = new QGroupBox(qs(text(DtmfText::StunFrame, l)), page);
     stun->setObjectName(QStringLiteral("FrameStun"));
-    auto* stunRows = form();
+    auto* stunRows = labelledRows(6);
     auto* stunCode = new QLineEdit(stun);
     stunCode->setObjectName(QStringLiteral("TextStunCode"));
     stunRows->addRow(qs(text(DtmfText::StunCode, l)), stunCode);

@@ -21,18 +21,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A label sits left of its control, right-aligned, 100 twips (about 7 pixels) away.
-constexpr int kLabelGapPixels = 7;
-
-QFormLayout* form() {
-    auto* f = new QFormLayout;
-    f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setHorizontalSpacing(kLabelGapPixels);
-    f->setVerticalSpacing(3);
-    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    return f;
-}
-
 }  // namespace
 
 OptionFeaturesWindow::OptionFeaturesWindow(Document& document, LanguageIndex language, OptionFeaturesHooks hooks,
@@ -76,11 +64,11 @@ void OptionFeaturesWindow::layOut() {
     for (const ControlRow& row : b.rows())
         if (row.kind == ControlKind::Text) static_cast<QLineEdit*>(b.widget(row.objectName))->setFixedWidth(64);
 
-    auto* left = form();
+    auto* left = labelledRows(3);
     addRows(left, OptionGroup::Left);
 
     auto* middle = new QVBoxLayout;
-    auto* middleLists = form();
+    auto* middleLists = labelledRows(3);
     addRows(middleLists, OptionGroup::Middle);
     middle->addLayout(middleLists);
     auto* display = new QGridLayout;
@@ -119,12 +107,12 @@ void OptionFeaturesWindow::layOut() {
     middle->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    auto* rightLists = form();
+    auto* rightLists = labelledRows(3);
     addRows(rightLists, OptionGroup::Right);
     right->addLayout(rightLists);
     publicFrame_ = new QGroupBox(this);
     publicFrame_->setObjectName(QStringLiteral("FramePublic"));
-    auto* publicRows = form();
+    auto* publicRows = labelledRows(3);
     addRows(publicRows, OptionGroup::Public);
     publicFrame_->setLayout(publicRows);
     right->addSpacing(6);

@@ -29,7 +29,6 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // A label sits left of its list, right-aligned, 100 twips (about 7 pixels) away.
-constexpr int kLabelGapPixels = 7;
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "options/option_controls.h"
 #include "document/workspace.h"
 #include "storage/data_file.h"
+#include "cli/saved_pair_fixture.h"
 #include "support/temp_dir.h"
 #include "tones/dtmf.h"
 #include "tones/dtmf_controls.h"
@@ -22,25 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OptionsCommand : public ::testing::Test {
+class OptionsCommand : public test::SavedPairTest {
 protected:
-    test::TempDir dir;
-    std::ostringstream out, err;
-    cli::Context ctx{dir.file("ZU_418"), out, err, LanguageIndex::English, {}};
-    std::string dat;
-
-    void SetUp() override {
-        fs::create_directories(dir.file("ZU_418"));
-        std::ofstream(dir.file("Version.ini")) << "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\n";
-        cli::loadInstallation(ctx);
-        dat = dir.file("radio.dat");
-        ASSERT_EQ(run({"new", dat}), 0) << err.str();
-    }
-    int run(std::initializer_list<std::string> args) {
-        out.str("");
-        err.str("");
-        return cli::runCommandLine(cli::Args(args), ctx);
-    }
     std::unique_ptr<Workspace> load() {
         auto ws = Workspace::create();
         EXPECT_TRUE(loadDataFile(*ws, dat, ctx.versions).ok());

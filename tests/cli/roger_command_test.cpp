@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "document/workspace.h"
 #include "storage/data_file.h"
+#include "cli/saved_pair_fixture.h"
 #include "support/temp_dir.h"
 #include "tones/tone_samples.h"
 
@@ -17,25 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RogerCommand : public ::testing::Test {
+class RogerCommand : public test::SavedPairTest {
 protected:
-    test::TempDir dir;
-    std::ostringstream out, err;
-    cli::Context ctx{dir.file("ZU_418"), out, err, LanguageIndex::English, {}};
-    std::string dat;
-
-    void SetUp() override {
-        fs::create_directories(dir.file("ZU_418"));
-        std::ofstream(dir.file("Version.ini")) << "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\n";
-        cli::loadInstallation(ctx);
-        dat = dir.file("radio.dat");
-        ASSERT_EQ(run({"new", dat}), 0) << err.str();
-    }
-    int run(std::initializer_list<std::string> args) {
-        out.str("");
-        err.str("");
-        return cli::runCommandLine(cli::Args(args), ctx);
-    }
     // Changes entry n of the saved pair.
     void editEntry(int n, const std::function<void(RogerBeepEntry&)>& edit) {
         auto ws = Workspace::create();
