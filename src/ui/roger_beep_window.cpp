@@ -28,8 +28,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A label sits left of its list, right-aligned, 100 twips (about 7 pixels) away.
-
 }  // namespace
 
 RogerBeepWindow::RogerBeepWindow(Document& document, LanguageIndex language, std::unique_ptr<ToneOutput> output,
