@@ -72,7 +72,9 @@ constexpr auto kRows = std::to_array<CommandRow>({
     hidden("mnuModel", "mnuBand", T::Band),
     hidden("mnuModel", "mnuCheckAllChannelFrequency", T::CheckAllChannelFrequency),
     // Edit
-    item("mnuEdit", "mnuChannelInformation", T::ChannelInformation, C::ChannelInformation),
+    item("mnuEdit", "mnuUndo", T::Undo, C::Undo, "Ctrl+Z"),
+    item("mnuEdit", "mnuRedo", T::Redo, C::Redo, "Ctrl+Y; Ctrl+Shift+Z"),
+    after(item("mnuEdit", "mnuChannelInformation", T::ChannelInformation, C::ChannelInformation)),
     after(item("mnuEdit", "mnuOptionFeatures", T::OptionFeatures, C::OptionFeatures)),
     fromRogerTexts(item("mnuEdit", "mnuRogerBeep", T::Edit, C::RogerBeep)),
     hidden("mnuEdit", "mnuKeyAssignment", T::KeyAssignment),

@@ -37,6 +37,8 @@ enum class Command {
     Cascade,
     CloseAllWindows,
     About,
+    Undo,  // our own: the document history
+    Redo,
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };
@@ -57,7 +59,7 @@ struct CommandRow {
     MainText caption;  // of the item, of the node, or of the menu item a tooltip is taken from
     CaptionSource captionSource = CaptionSource::MainTable;
     Command command = Command::None;
-    std::string_view shortcut = {};  // portable text ("Ctrl+N")
+    std::string_view shortcut = {};  // portable text ("Ctrl+N"; several: "Ctrl+Y; Ctrl+Shift+Z")
     bool offered = true;             // false: hidden for the whole run
     bool separatorBefore = false;
     bool checkable = false;

@@ -38,6 +38,7 @@ void DocumentCommands::loadNewDocument() {
     window_.openChannelEditor();
     window_.setTitleBar();
     window_.cascadeChildWindows();
+    window_.documentReplaced();
 }
 
 bool DocumentCommands::confirmClearing() {
@@ -85,6 +86,7 @@ bool DocumentCommands::openFile(const std::string& path) {
     window_.setTitleBar();
     window_.applyLanguage();
     window_.cascadeChildWindows();
+    window_.documentReplaced();
     return true;
 }
 
@@ -148,6 +150,7 @@ void DocumentCommands::initialSetting() {
     loadInitialDataFile(context_.workspace, context_.programFolder, InitialKind::Initial);
     window_.openChannelEditor();
     window_.cascadeChildWindows();
+    window_.documentReplaced();
 }
 
 bool DocumentCommands::queryClose() {

@@ -31,6 +31,9 @@ public:
     // Another program version has been started for a data file: end at once, without any
     // question and without saving.
     virtual void endProgramNow() = 0;
+    // The document was replaced as a whole (new, opened, initial setting): what came before
+    // can no longer be undone.
+    virtual void documentReplaced() {}
 };
 
 struct DocumentContext {

@@ -23,4 +23,19 @@ std::vector<std::string> prepend(std::string head, std::vector<std::string> rest
     return rest;
 }
 
+std::string substitute(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : args.size();
+        if (n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace mv52

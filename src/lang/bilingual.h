@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,5 +62,9 @@ std::vector<std::string> numberItems(int first, int last, int step = 1, std::str
 
 // `head` followed by `rest`: the lists that begin with an "Off" or "None" item.
 std::vector<std::string> prepend(std::string head, std::vector<std::string> rest);
+
+// Replaces each "%n" (n from 1 to 9) of `text` by the n-th argument, in one pass, so an
+// argument that holds "%2" stays as it is.
+std::string substitute(std::string_view text, std::initializer_list<std::string_view> args);
 
 }  // namespace mv52

@@ -53,9 +53,11 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::InitialSetting, {"&Initial Setting", "初始化设置(&I)"}},
     {K::FileName, {"File Name", "文件名"}},
     {K::VerifyAfterWrite, {"&Verify after Write", "写入后校验(&V)"}},
+    {K::Undo, {"&Undo", "撤销(&U)"}},
+    {K::Redo, {"&Redo", "重做(&R)"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::VerifyAfterWrite) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::Redo) + 1);
 
 }  // namespace
 

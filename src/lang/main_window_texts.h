@@ -59,6 +59,8 @@ enum class MainText {
     InitialSetting,
     FileName,  // the word before the file name in the title bar
     VerifyAfterWrite,  // our own: the Program menu's check item
+    Undo,              // our own: the top of the Edit menu
+    Redo,
 };
 
 std::string text(MainText key, LanguageIndex language);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/comm_operation.h"
+#include "lang/bilingual.h"
 
 namespace mv52 {
 namespace {
@@ -62,22 +63,6 @@ constexpr Entry kMessages[] = {
     {MessageKey::MsgBackupFailed, "The read could not be backed up in %1: %2", "未能将读取的数据备份到 %1：%2"},
 };
 
-// Replaces each "%n" (n from 1 to 9) of `text` by the n-th argument, in one pass, so an
-// argument that holds "%2" stays as it is.
-std::string substitute(std::string_view text, std::initializer_list<std::string_view> args) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
-        const auto n = mark ? static_cast<std::size_t>(text[i + 1] - '1') : args.size();
-        if (n < args.size()) {
-            out += *(args.begin() + n);
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 }  // namespace
 

@@ -1,20 +1,25 @@
 #include "ui/channel_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "channels/channel_clipboard.h"
 #include "channels/channel_controls.h"
 #include "channels/channel_editing.h"
 #include "data/frequency.h"
@@ -23,6 +28,7 @@
 #include "data/value_helpers.h"
 #include "document/workspace.h"
 #include "lang/channel_texts.h"
+#include "lang/edit_texts.h"
 #include "lang/language_tables.h"
 #include "lang/messages.h"
 #include "system/prompter.h"
@@ -39,6 +45,8 @@ constexpr int kNameWidth = 500 / kTwipsPerPixel;
 constexpr int kFrequencyWidth40 = 1260 / kTwipsPerPixel;
 constexpr int kFrequencyWidthLong = 1520 / kTwipsPerPixel;
 constexpr int kVisibleRows = 16;
+// The program's own form of copied channels on the clipboard, beside their CSV text.
+constexpr const char* kChannelClipFormat = "application/x-mv52-channels";
 
 std::string rowName(int workMode, int group, int row) {
     return isMemGroup(workMode, group) ? "M" + std::to_string(row) : std::to_string(row);
@@ -56,7 +64,14 @@ ChannelWindow::ChannelWindow(Workspace& workspace, LanguageIndex language, Promp
                                 this);
     binder_->setWritten([this](const ControlRow& row, unsigned effects) {
         if (effects & kEffectChannels) SetGridData();
-        if (row.group == static_cast<int>(ChannelGroup::GroupSettings)) fillWorkGroupList();
+        const bool groupSetting = row.group == static_cast<int>(ChannelGroup::GroupSettings);
+        if (groupSetting) fillWorkGroupList();
+        const int m = shownWorkMode(ws_.current);
+        const int g = shownGroup(ws_.current);
+        if (groupSetting)
+            noteEdit(stepNameOf(EditText::GroupStep, controlStepName(row), groupLetter(m, g)));
+        else
+            noteEdit(stepNameOf(EditText::ChannelStep, controlStepName(row), rowName(m, g, selectedRow_)));
     });
     trap("frmCommChInfo_Form_Load", [this] {
         layOut();
@@ -93,7 +108,9 @@ void ChannelWindow::layOut() {
             [this](int p) { trap("frmCommChInfo_Combo6_Click", [this, p] { onGroupChosen(p); }); });
     connect(workGroup_, &QComboBox::activated, this, [this](int p) {
         trap("frmCommChInfo_Combo3_Click", [this, p] {
-            if (ready_) chooseWorkGroup(ws_.current, shownWorkMode(ws_.current), p + 1);
+            if (!ready_) return;
+            chooseWorkGroup(ws_.current, shownWorkMode(ws_.current), p + 1);
+            noteEdit([](LanguageIndex l) { return text(ChannelText::WorkGroupLabel, l); });
         });
     });
     for (QComboBox* box : {workMode_, group_, workGroup_}) box->installEventFilter(this);
@@ -116,7 +133,8 @@ void ChannelWindow::layOut() {
     grid_->setColumnCount(2);
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift with the arrows or a click selects a range of rows for the clipboard.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setTabKeyNavigation(false);
     grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
@@ -253,6 +271,7 @@ void ChannelWindow::onWorkModeChosen(int position) {
     if (ready_ && position != shownWorkMode(ws_.current)) {
         chooseWorkMode(ws_, position);
         if (hooks_.bandChanged) hooks_.bandChanged();
+        noteEdit([](LanguageIndex l) { return text(ChannelText::WorkModeLabel, l); });
     }
     modeFrame_->setTitle(workMode_->itemText(position));
     fillGroupList();
@@ -392,6 +411,10 @@ void ChannelWindow::SaveShowGridData() {
         const int row = editRow_;
         if (const std::optional<double> v = parseNumber(typed)) grid_->item(row - 1, 1)->setText(qs(displayFormat(*v)));
         const ChannelUpdate update = updateChannelFrequency(ws_, row, typed);
+        const int m = shownWorkMode(ws_.current);
+        noteEdit(stepNameOf(EditText::ChannelStep,
+                            [](LanguageIndex l) { return text(ChannelText::FrequencyHeader, l); },
+                            rowName(m, shownGroup(ws_.current), row)));
         if (update.outOfRange) {
             const MessageStyle style = messageStyle(MessageKey::MsgFreqOutOfRange);
             prompter_.ask(messageText(MessageKey::MsgFreqOutOfRange, language_), style.buttons, style.icon);
@@ -409,6 +432,22 @@ void ChannelWindow::GridNextLine() {
 }
 
 bool ChannelWindow::gridKey(QKeyEvent* key) {
+    if (key->matches(QKeySequence::Copy)) {
+        trap("frmCommChInfo_CopyRows", [this] { copyRows(); });
+        return true;
+    }
+    if (key->matches(QKeySequence::Cut)) {
+        trap("frmCommChInfo_CutRows", [this] { removeRows(true); });
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste)) {
+        trap("frmCommChInfo_PasteRows", [this] { pasteRows(); });
+        return true;
+    }
+    if (key->matches(QKeySequence::Delete)) {
+        trap("frmCommChInfo_DeleteRows", [this] { removeRows(false); });
+        return true;
+    }
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: EnterGridEdit(); return true;
@@ -460,6 +499,94 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && watched == edit_) SaveShowGridData();
     if (event->type() == QEvent::FocusIn && watched != edit_) SaveShowGridData();
     return QWidget::eventFilter(watched, event);
+}
+
+void ChannelWindow::noteEdit(StepName name) {
+    if (hooks_.edited) hooks_.edited(std::move(name), {});
+}
+
+void ChannelWindow::showDocument() {
+    trap("frmCommChInfo_ShowDocument", [this] {
+        // A pending edit went into the document before; the box would write it again.
+        edit_->hide();
+        const bool wasReady = ready_;
+        ready_ = false;
+        workMode_->setCurrentIndex(shownWorkMode(ws_.current));
+        modeFrame_->setTitle(workMode_->currentText());
+        fillGroupList();
+        group_->setCurrentIndex(shownGroup(ws_.current) - 1);
+        SetGridData();
+        ready_ = wasReady;
+    });
+}
+
+std::vector<int> ChannelWindow::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes())
+        if (index.column() == 1) rows.push_back(index.row() + 1);
+    if (rows.empty() && grid_->currentRow() >= 0) rows.push_back(grid_->currentRow() + 1);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ChannelWindow::showRowsAgain(int first, int last) {
+    SetGridData();
+    grid_->setCurrentCell(first - 1, 1);
+    grid_->setRangeSelected(QTableWidgetSelectionRange(first - 1, 1, last - 1, 1), true);
+}
+
+void ChannelWindow::tell(const std::string& message) {
+    prompter_.ask(message, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void ChannelWindow::copyRows() {
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    const ChannelClip clip = copyChannelRows(ws_.current, rows);
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kChannelClipFormat), QByteArray::fromStdString(clipToText(clip)));
+    mime->setText(qs(clipToCsv(clip, rows.front())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void ChannelWindow::removeRows(bool cut) {
+    SaveShowGridData();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    if (cut) copyRows();
+    const DeleteResult result = deleteChannelRows(ws_, rows);
+    showRowsAgain(rows.front(), rows.back());
+    const Document& d = ws_.current;
+    noteEdit(stepNameOf(cut ? EditText::CutStep : EditText::DeleteStep,
+                        rowName(shownWorkMode(d), shownGroup(d), rows.front())));
+    if (result.stayed > 0) tell(editText(EditText::ChannelsStayed, language_, std::to_string(result.stayed)));
+}
+
+void ChannelWindow::pasteRows() {
+    SaveShowGridData();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const QString format = QString::fromLatin1(kChannelClipFormat);
+    const std::optional<ChannelClip> clip =
+        mime != nullptr && mime->hasFormat(format) ? clipFromText(mime->data(format).toStdString()) : std::nullopt;
+    if (!clip || clip->channels.empty()) {
+        tell(text(EditText::NothingToPaste, language_));
+        return;
+    }
+    const PasteResult result = pasteChannelRows(ws_, rows.front(), *clip);
+    const Document& d = ws_.current;
+    const int m = shownWorkMode(d);
+    const int g = shownGroup(d);
+    const int last = std::min(groupCapacity(m, g), rows.front() + clip->channels.back().offset);
+    showRowsAgain(rows.front(), last);
+    noteEdit(stepNameOf(EditText::PasteStep, rowName(m, g, rows.front())));
+    if (!result.outOfBand.empty()) {
+        std::string names;
+        for (const int row : result.outOfBand) names += (names.empty() ? "" : ", ") + rowName(m, g, row);
+        tell(editText(EditText::OutOfBandSkipped, language_, names));
+    }
+    if (result.pastLastRow > 0) tell(editText(EditText::PastLastRow, language_, std::to_string(result.pastLastRow)));
 }
 
 void ChannelWindow::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,8 @@
 
 #include "document/control_row.h"
 #include "lang/language.h"
+#include "ui/document_view.h"
+#include "ui/edit_history.h"
 #include "ui/tone_lists_view.h"
 
 class QComboBox;
@@ -28,9 +30,11 @@ struct Workspace;
 struct ChannelWindowHooks {
     // The work mode changed the band: the main window's title and status follow.
     std::function<void()> bandChanged;
+    // An edit was written: one step of the history.
+    NoteEdit edited;
 };
 
-class ChannelWindow final : public QWidget, public ToneListsView {
+class ChannelWindow final : public QWidget, public ToneListsView, public DocumentView {
 public:
     ChannelWindow(Workspace& workspace, LanguageIndex language, Prompter& prompter, ChannelWindowHooks hooks,
                   QWidget* parent = nullptr);
@@ -53,6 +57,12 @@ public:
     void SaveShowGridData();
     // Selects the next row, after the last one row 1, and gives the grid the focus.
     void GridNextLine();
+    // The work mode, group, grid and settings shown again; the group's current row selected.
+    void showDocument() override;
+    // The clipboard of the grid's selected rows: Ctrl+C, Ctrl+X, Ctrl+V, Delete.
+    void copyRows();
+    void removeRows(bool cut);
+    void pasteRows();
 
     QTableWidget* grid() const { return grid_; }
     int selectedRow() const { return selectedRow_; }
@@ -75,6 +85,12 @@ private:
     bool gridKey(QKeyEvent* key);
     bool editKey(QKeyEvent* key);
     void trap(const char* procedure, const std::function<void()>& body);
+    void noteEdit(StepName name);
+    void tell(const std::string& message);
+    // The selected rows (1-based, ascending); the current row when none is selected.
+    std::vector<int> selectedRows() const;
+    // The grid shown again with rows first..last selected.
+    void showRowsAgain(int first, int last);
 
     Workspace& ws_;
     LanguageIndex language_;

@@ -71,7 +71,7 @@ void CommandBars::buildMenus() {
         if (row.captionSource == CaptionSource::MainTable) a->setData(static_cast<int>(row.caption));
         a->setVisible(row.offered);
         a->setEnabled(row.offered);
-        if (!row.shortcut.empty()) a->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+        if (!row.shortcut.empty()) a->setShortcuts(QKeySequence::listFromString(qs(row.shortcut), QKeySequence::PortableText));
         if (row.checkable) {
             a->setCheckable(true);
             a->setChecked(row.checkedAtStart);

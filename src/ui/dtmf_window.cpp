@@ -72,6 +72,9 @@ QWidget* DtmfWindow::encodePage() {
     page->setObjectName(QStringLiteral("SSTab1_Encode"));
     binder_ = new ControlBinder(dtmfEncodeControls(), document_, [this] { return language_; }, "FrmDTMF_Combo1_Click",
                                 page);
+    binder_->setWritten([this](const ControlRow& row, unsigned) {
+        if (hooks_.edited) hooks_.edited(controlStepName(row), {});
+    });
     auto* rows = labelledRows(6);
     for (const ControlRow& row : binder_->rows()) {
         QWidget* w = binder_->widget(row.objectName);
@@ -146,7 +149,15 @@ void DtmfWindow::memoryEdited(int n, const std::string& typed) {
         dtmfMemoryControl(n).write(document_, {0, typed});
         grid_->showMemory(n);
         SetDTMFList();
+        // Typing into one memory is one step until another memory or control is edited.
+        if (hooks_.edited)
+            hooks_.edited(stepNameOf(EditText::DtmfMemoryStep, std::to_string(n)), "dtmf-memory-" + std::to_string(n));
     });
+}
+
+void DtmfWindow::showDocument() {
+    binder_->showAll();
+    grid_->showMemories();
 }
 
 void DtmfWindow::SetDTMFList() {

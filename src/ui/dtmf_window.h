@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "lang/language.h"
+#include "ui/document_view.h"
+#include "ui/edit_history.h"
 
 class QPushButton;
 class QTabWidget;
@@ -21,15 +23,18 @@ struct Document;
 struct DtmfHooks {
     // ShowDTMF on the open windows with DTMF lists.
     std::function<void()> dtmfMemoriesChanged;
+    // A choice was written or a memory typed into: one step of the history.
+    NoteEdit edited;
 };
 
-class DtmfWindow final : public QWidget {
+class DtmfWindow final : public QWidget, public DocumentView {
 public:
     DtmfWindow(Document& document, LanguageIndex language, DtmfHooks hooks, QWidget* parent = nullptr);
 
     // Every reference of groups 1-10 and of the public channel to an empty memory becomes 0;
     // then the open windows refill their DTMF lists.
     void SetDTMFList();
+    void showDocument() override;
 
     ControlBinder& binder() { return *binder_; }
     AutodialGrid& grid() { return *grid_; }

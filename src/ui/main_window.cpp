@@ -17,6 +17,9 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "app/window_placement.h"
+#include "channels/channel_editing.h"
+#include "document/workspace.h"
+#include "lang/edit_texts.h"
 #include "lang/language_tables.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
@@ -27,6 +30,7 @@
 #include "ui/channel_window.h"
 #include "ui/child_window_area.h"
 #include "ui/command_bars.h"
+#include "ui/document_view.h"
 #include "ui/dtmf_window.h"
 #include "ui/language_dialog.h"
 #include "ui/left_pane.h"
@@ -47,6 +51,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kMinimumPaneTwips = 300;
 constexpr int kInitialPanePixels = 190;
 constexpr int kTimerWriteMs = 20;
+constexpr int kStepMessageMs = 5000;  // how long the status bar names an undone or redone step
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -95,6 +100,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(bars_->windowMenu(), &QMenu::aboutToShow, this, [this] { refreshWindowList(); });
     action("mnuVerifyAfterWrite")->setChecked(app_.settings.verifyAfterWrite);
     buildStatusBar();
+    edits_ = new EditHistory(history_, app_.workspace->current, this);
+    edits_->setChanged([this] { refreshUndoActions(); });
 
     timerWrite_ = new QTimer(this);
     timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
@@ -158,6 +165,7 @@ void MainWindow::defineEditorWindows() {
                 setTitleBar();
                 panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
             };
+            hooks.edited = edits_->noter();
             return new ChannelWindow(*app_.workspace, language(), services_.prompter, std::move(hooks));
         },
         // A frequency still being typed goes into the document before a write.
@@ -174,6 +182,7 @@ void MainWindow::defineEditorWindows() {
             if (auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(kChannelEditorWindow)))
                 if (auto* channels = dynamic_cast<ChannelWindow*>(sub->widget())) channels->ReShowData();
         };
+        hooks.edited = edits_->noter();
         return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
     });
     defineChildWindow(kRogerBeepWindow, [this] {
@@ -181,12 +190,14 @@ void MainWindow::defineEditorWindows() {
         if (!output) output = std::make_unique<SilentToneOutput>();
         RogerBeepHooks hooks;
         hooks.rogerEntriesChanged = [this] { showToneLists(true); };
+        hooks.edited = edits_->noter();
         return new RogerBeepWindow(app_.workspace->current, language(), std::move(output), services_.files,
                                    services_.prompter, std::move(hooks));
     });
     defineChildWindow(kDtmfWindow, [this] {
         DtmfHooks hooks;
         hooks.dtmfMemoriesChanged = [this] { showToneLists(false); };
+        hooks.edited = edits_->noter();
         return new DtmfWindow(app_.workspace->current, language(), std::move(hooks));
     });
 }
@@ -203,6 +214,51 @@ void MainWindow::showToneLists(bool roger) {
             view->ShowDTMF();
     }
 }
+
+void MainWindow::undoOrRedo(bool undo) {
+    // A frequency still being typed is an edit of its own, and the first to go.
+    children_.commitPendingEdits();
+    edits_->flush();
+    const DocumentHistory& history = edits_->history();
+    if (undo ? !history.canUndo() : !history.canRedo()) return;
+    const std::string name = undo ? history.undoName(language()) : history.redoName(language());
+    const StepPlace place = undo ? edits_->undo() : edits_->redo();
+    showDocumentAgain(place);
+    statusBar_->showMessage(qs(editText(undo ? EditText::UndoStep : EditText::RedoStep, language(), name)),
+                            kStepMessageMs);
+}
+
+void MainWindow::showDocumentAgain(const StepPlace& place) {
+    Workspace& ws = *app_.workspace;
+    ws.setBandFromWorkMode();
+    setTitleBar();
+    panel2_->setText(qs(statusBandText(ws.bandText)));
+    const int m = shownWorkMode(ws.current);
+    if (place.channel && place.workMode == m) {
+        ws.current.header.currentGroup.at(static_cast<std::size_t>(m)) = static_cast<std::int16_t>(place.group);
+        ws.current.header.currentRow.at(m, place.group) = static_cast<std::int16_t>(place.channelNumber);
+    }
+    for (const std::string& name : children_.openNames()) {
+        auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(name));
+        if (auto* view = sub ? dynamic_cast<DocumentView*>(sub->widget()) : nullptr) view->showDocument();
+    }
+}
+
+void MainWindow::refreshUndoActions() {
+    const DocumentHistory& history = edits_->history();
+    for (const bool undo : {true, false}) {
+        QAction* a = action(undo ? "mnuUndo" : "mnuRedo");
+        const bool can = undo ? history.canUndo() : history.canRedo();
+        const std::string name = undo ? history.undoName(language()) : history.redoName(language());
+        const QString tip =
+            can ? qs(editText(undo ? EditText::UndoStep : EditText::RedoStep, language(), name)) : QString();
+        a->setEnabled(can);
+        a->setStatusTip(tip);
+        a->setToolTip(tip);
+    }
+}
+
+void MainWindow::documentReplaced() { edits_->reset(); }
 
 void MainWindow::openStartupFile(const std::string& path) {
     trap("frmMain_OpenStartupFile", [this, &path] { documents_->openFile(path); });
@@ -238,6 +294,8 @@ void MainWindow::runCommand(Command command) {
         case Command::Cascade: cascadeChildWindows(); return;
         case Command::CloseAllWindows: closeAllChildWindows(); return;
         case Command::About: showAbout(); return;
+        case Command::Undo: undoOrRedo(true); return;
+        case Command::Redo: undoOrRedo(false); return;
     }
 }
 
@@ -288,6 +346,7 @@ void MainWindow::Change_Language() {
     loadBackgroundPicture();
     setTitleBar();
     bars_->retranslate(lang, leftPane_->label()->text());
+    refreshUndoActions();
 }
 
 void MainWindow::refreshPortPanel() { panel3_->setText(qs(portText(app_.settings.comPort, language()))); }
@@ -391,6 +450,7 @@ void MainWindow::afterRead() {
     Change_Language();
     openChannelEditor();
     cascadeChildWindows();
+    documentReplaced();
 }
 
 void MainWindow::backUpTheRead() {

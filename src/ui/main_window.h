@@ -22,6 +22,8 @@
 #include "platform/qt_serial_link.h"
 #include "platform/qt_timer.h"
 #include "system/tone_output.h"
+#include "document/document_history.h"
+#include "ui/edit_history.h"
 
 class QAction;
 class QLabel;
@@ -116,6 +118,7 @@ private:
     // DocumentWindow
     void applyLanguage() override { Change_Language(); }
     void endProgramNow() override;
+    void documentReplaced() override;
     // LinkSessionHooks
     void beforeReadDecode() override;
     void afterRead() override;
@@ -127,6 +130,13 @@ private:
     // ShowRB (roger) or ShowDTMF on every open window with such lists: the channel window and
     // the optional-features window.
     void showToneLists(bool roger);
+    // Undo or redo one step; every open editor shows the document as it now is.
+    void undoOrRedo(bool undo);
+    // The band, title and every open editor after the document changed under them; the
+    // channel window selects `place`.
+    void showDocumentAgain(const StepPlace& place);
+    // Undo and redo enabled when they have a step, named in their tips.
+    void refreshUndoActions();
     void buildStatusBar();
     void refreshPortPanel();
     void refreshWindowList();
@@ -162,6 +172,8 @@ private:
     bool ending_ = false;
 
     ChildWindowRegistry children_;
+    DocumentHistory history_;
+    EditHistory* edits_ = nullptr;
     std::unique_ptr<DocumentCommands> documents_;
     QtSerialLink link_;
     QtOneShotTimer waitTimer_;

@@ -30,9 +30,10 @@ OptionFeaturesWindow::OptionFeaturesWindow(Document& document, LanguageIndex lan
     setObjectName(QStringLiteral("FrmOptFeatures_content"));
     binder_ = new ControlBinder(optionControls(), document, [this] { return language_; }, "FrmOptFeatures_SaveOptFeat",
                                 this);
-    binder_->setWritten([this](const ControlRow&, unsigned effects) {
+    binder_->setWritten([this](const ControlRow& row, unsigned effects) {
         if ((effects & kEffectChannelModes) && hooks_.channelModesChanged) hooks_.channelModesChanged();
         if ((effects & kEffectChannelWindow) && hooks_.reopenChannelWindow) hooks_.reopenChannelWindow();
+        if (hooks_.edited) hooks_.edited(controlStepName(row), {});
     });
     layOut();
     // Loading: captions, then every value; the binder writes nothing until it has shown them.

@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "lang/language.h"
+#include "ui/document_view.h"
+#include "ui/edit_history.h"
 #include "ui/tone_lists_view.h"
 
 class QGroupBox;
@@ -21,9 +23,11 @@ struct OptionFeaturesHooks {
     std::function<void()> reopenChannelWindow;
     // The mode enables corrected channel modes.
     std::function<void()> channelModesChanged;
+    // A choice was written: one step of the history.
+    NoteEdit edited;
 };
 
-class OptionFeaturesWindow final : public QWidget, public ToneListsView {
+class OptionFeaturesWindow final : public QWidget, public ToneListsView, public DocumentView {
 public:
     OptionFeaturesWindow(Document& document, LanguageIndex language, OptionFeaturesHooks hooks,
                          QWidget* parent = nullptr);
@@ -37,6 +41,7 @@ public:
     // Writes the field of control `index` from the control (0-53 `Combo1`, 100 + n `Check1`,
     // 200 + n `Combo2`); any other index does nothing.
     void SaveOptFeat(int index);
+    void showDocument() override { ReShowData(); }
 
     ControlBinder& binder() { return *binder_; }
 

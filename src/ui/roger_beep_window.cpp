@@ -44,9 +44,14 @@ RogerBeepWindow::RogerBeepWindow(Document& document, LanguageIndex language, std
     // The child window around it carries the name FrmToneTips.
     setObjectName(QStringLiteral("FrmToneTips_content"));
     binder_ = new ControlBinder(rows_, document_, [this] { return language_; }, "FrmToneTips_Combo_Click", this);
-    binder_->setWritten([this](const ControlRow&, unsigned effects) {
+    binder_->setWritten([this](const ControlRow& row, unsigned effects) {
         picture_->update();
         if ((effects & kEffectRogerReferences) && hooks_.rogerEntriesChanged) hooks_.rogerEntriesChanged();
+        if (!hooks_.edited) return;
+        // A length has no label of its own: its column's heading names it.
+        StepName name = row.label ? controlStepName(row)
+                                  : [](LanguageIndex l) { return text(RogerText::LengthHeader, l); };
+        hooks_.edited(stepNameOf(EditText::RogerEntryStep, std::move(name), std::to_string(entry_)), {});
     });
     layOut();
     // Opening: the first tab's entry, captions, then the lists and values.

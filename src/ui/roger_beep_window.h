@@ -10,6 +10,8 @@
 
 #include "document/control_row.h"
 #include "lang/language.h"
+#include "ui/document_view.h"
+#include "ui/edit_history.h"
 #include "system/tone_output.h"
 #include "tones/roger_player.h"
 
@@ -28,9 +30,11 @@ struct Document;
 struct RogerBeepHooks {
     // Entries became valid or invalid: ShowRB on the open windows with roger lists.
     std::function<void()> rogerEntriesChanged;
+    // A choice was written: one step of the history.
+    NoteEdit edited;
 };
 
-class RogerBeepWindow final : public QWidget {
+class RogerBeepWindow final : public QWidget, public DocumentView {
 public:
     RogerBeepWindow(Document& document, LanguageIndex language, std::unique_ptr<ToneOutput> output, FileChooser& files,
                     Prompter& prompter, RogerBeepHooks hooks, QWidget* parent = nullptr);
@@ -44,6 +48,7 @@ public:
     void saveWav();
     const RogerPlayer& player() const { return *player_; }
     ControlBinder& binder() { return *binder_; }
+    void showDocument() override { showEntry(entry_); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

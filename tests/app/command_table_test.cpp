@@ -38,6 +38,8 @@ TEST(CommandTable, EveryOfferedCommandRunsFromEachPlaceThatOffersIt) {
         {P::Menu, "mnuChannelInformation", Command::ChannelInformation, ""},
         {P::Menu, "mnuOptionFeatures", Command::OptionFeatures, ""},
         {P::Menu, "mnuRogerBeep", Command::RogerBeep, ""},
+        {P::Menu, "mnuUndo", Command::Undo, "Ctrl+Z"},
+        {P::Menu, "mnuRedo", Command::Redo, "Ctrl+Y; Ctrl+Shift+Z"},
         {P::Menu, "mnuReadFromRadio", Command::ReadFromRadio, ""},
         {P::Menu, "mnuWriteToRadio", Command::WriteToRadio, ""},
         {P::Menu, "mnuVerifyAfterWrite", Command::VerifyAfterWrite, ""},

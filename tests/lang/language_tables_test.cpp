@@ -39,14 +39,17 @@ char accessKey(std::string_view caption) {
 
 TEST(LangMainWindowTable, EntriesInBuildOrder) {
     const auto table = mainWindowTable();
-    ASSERT_EQ(table.size(), 47u);
+    ASSERT_EQ(table.size(), 49u);
     for (std::size_t i = 0; i < table.size(); ++i) EXPECT_EQ(static_cast<std::size_t>(table[i].key), i);
     EXPECT_EQ(table.front().text.english, "&File");
     EXPECT_EQ(table[1].text.english, "&New");
     EXPECT_EQ(table[20].text.english, "Embedded &Message");
     EXPECT_EQ(table[44].text.english, "&Initial Setting");
     EXPECT_EQ(table[45].text.english, "File Name");
-    EXPECT_EQ(table.back().text.english, "&Verify after Write");
+    EXPECT_EQ(table[46].text.english, "&Verify after Write");
+    EXPECT_EQ(table[47].text.english, "&Undo");
+    EXPECT_EQ(table.back().text.english, "&Redo");
+    EXPECT_EQ(table.back().text.chinese, "重做(&R)");
 }
 
 TEST(LangMainWindowTable, TextsInBothLanguages) {

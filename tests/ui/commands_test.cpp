@@ -58,8 +58,10 @@ TEST(MainWindowCommands, EveryRowIsOnScreenWhereTheTableOffersIt) {
                 QAction* a = rig.find(std::string(row.key).c_str());
                 ASSERT_NE(a, nullptr);
                 EXPECT_EQ(a->isVisible(), row.offered);
-                EXPECT_EQ(a->isEnabled(), row.offered);
-                EXPECT_EQ(a->shortcut(), QKeySequence(qs(row.shortcut)));
+                // Undo and redo wait for a step; a fresh document has none.
+                const bool history = row.command == Command::Undo || row.command == Command::Redo;
+                EXPECT_EQ(a->isEnabled(), row.offered && !history);
+                EXPECT_EQ(a->shortcuts(), QKeySequence::listFromString(qs(row.shortcut)));
                 auto* menu = w.findChild<QMenu*>(qs(row.menu));
                 ASSERT_NE(menu, nullptr);
                 EXPECT_TRUE(menu->actions().contains(a));

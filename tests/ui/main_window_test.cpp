@@ -93,7 +93,7 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
     rig.window();
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
         {"mnuFile", {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "|", "mnuExit"}},
-        {"mnuEdit", {"mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
+        {"mnuEdit", {"mnuUndo", "mnuRedo", "|", "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
         {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
         {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
@@ -119,7 +119,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "&File", "&New", "&Open", "&Save", "Save &As", "E&xit", "&Edit", "&Channel Information", "&Option Features",
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
-        "&About RIR52", "&Initial Setting"};
+        "&About RIR52", "&Initial Setting", "&Undo", "&Redo"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         if (entry.key == MainText::FileName) continue;
         const std::string english(entry.text.english);
