@@ -61,7 +61,8 @@ TEST(MainWindowCommands, EveryRowIsOnScreenWhereTheTableOffersIt) {
                 // Undo and redo wait for a step; a fresh document has none.
                 const bool history = row.command == Command::Undo || row.command == Command::Redo;
                 EXPECT_EQ(a->isEnabled(), row.offered && !history);
-                EXPECT_EQ(a->shortcuts(), QKeySequence::listFromString(qs(row.shortcut)));
+                EXPECT_EQ(a->shortcuts(), row.shortcut.empty() ? QList<QKeySequence>()
+                                                                : QKeySequence::listFromString(qs(row.shortcut)));
                 auto* menu = w.findChild<QMenu*>(qs(row.menu));
                 ASSERT_NE(menu, nullptr);
                 EXPECT_TRUE(menu->actions().contains(a));
