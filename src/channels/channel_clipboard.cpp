@@ -204,7 +204,6 @@ PasteResult pasteChannelRows(Workspace& ws, int firstRow, const ChannelClip& cli
         target.ChannelNumber = static_cast<std::int16_t>(row);
         target.Present = 1;
         target.RxFrequency.set(enteredToStored(n.text, ws.bandLimits.lower));
-        target.TxFrequency = target.RxFrequency;
         target.Public = publicFlag;
         target.Mode = static_cast<std::int16_t>(pastedMode(doc, m, g, target.Mode));
         result.pasted.push_back(row);

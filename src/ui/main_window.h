@@ -98,6 +98,7 @@ public:
 
     ChildWindowRegistry& childWindows() { return children_; }
     DocumentCommands& documentCommands() { return *documents_; }
+    EditHistory& editHistory() { return *edits_; }
     LinkSession& linkSession() { return *session_; }
     QMdiArea* mdiArea() const;
     ProgressWindow* progressWindow() const { return progress_; }
