@@ -182,14 +182,7 @@ std::string DocumentHistory::redoName(LanguageIndex language) const {
 
 StepPlace DocumentHistory::undo(Document& doc) {
     record(doc, {});
-    if (undo_.empty()) return {};
-    const View view = viewOf(doc);
-    const StepPlace place = apply(doc, undo_.back(), false);
-    setView(doc, view);
-    std::memcpy(static_cast<void*>(baseline_.get()), &doc, sizeof(Document));
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    return place;
+    return undo_.empty() ? StepPlace{} : take(doc, undo_, redo_, false);
 }
 
 StepPlace DocumentHistory::redo(Document& doc) {
@@ -197,12 +190,16 @@ StepPlace DocumentHistory::redo(Document& doc) {
     // Changes made since the undo would be overwritten: they are a step of their own, and
     // that ends the redo.
     if (record(doc, {})) return {};
+    return take(doc, redo_, undo_, true);
+}
+
+StepPlace DocumentHistory::take(Document& doc, std::deque<Step>& from, std::deque<Step>& to, bool forward) {
     const View view = viewOf(doc);
-    const StepPlace place = apply(doc, redo_.back(), true);
+    const StepPlace place = apply(doc, from.back(), forward);
     setView(doc, view);
     std::memcpy(static_cast<void*>(baseline_.get()), &doc, sizeof(Document));
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     return place;
 }
 

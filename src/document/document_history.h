@@ -86,6 +86,8 @@ private:
     void push(Step step);
     void dropOldest();
     StepPlace apply(Document& doc, const Step& step, bool forward);
+    // Applies the last step of `from` to `doc` and moves it to `to`.
+    StepPlace take(Document& doc, std::deque<Step>& from, std::deque<Step>& to, bool forward);
 
     std::unique_ptr<Document> baseline_;  // the document as of the last step
     std::deque<Step> undo_;

@@ -432,22 +432,21 @@ void ChannelWindow::GridNextLine() {
 }
 
 bool ChannelWindow::gridKey(QKeyEvent* key) {
-    if (key->matches(QKeySequence::Copy)) {
-        trap("frmCommChInfo_CopyRows", [this] { copyRows(); });
-        return true;
-    }
-    if (key->matches(QKeySequence::Cut)) {
-        trap("frmCommChInfo_CutRows", [this] { removeRows(true); });
-        return true;
-    }
-    if (key->matches(QKeySequence::Paste)) {
-        trap("frmCommChInfo_PasteRows", [this] { pasteRows(); });
-        return true;
-    }
-    if (key->matches(QKeySequence::Delete)) {
-        trap("frmCommChInfo_DeleteRows", [this] { removeRows(false); });
-        return true;
-    }
+    const struct {
+        QKeySequence::StandardKey key;
+        const char* procedure;
+        void (ChannelWindow::*run)();
+    } clipboardKeys[] = {
+        {QKeySequence::Copy, "frmCommChInfo_CopyRows", &ChannelWindow::copyRows},
+        {QKeySequence::Cut, "frmCommChInfo_CutRows", &ChannelWindow::cutRows},
+        {QKeySequence::Paste, "frmCommChInfo_PasteRows", &ChannelWindow::pasteRows},
+        {QKeySequence::Delete, "frmCommChInfo_DeleteRows", &ChannelWindow::deleteRows},
+    };
+    for (const auto& k : clipboardKeys)
+        if (key->matches(k.key)) {
+            trap(k.procedure, [this, run = k.run] { (this->*run)(); });
+            return true;
+        }
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: EnterGridEdit(); return true;
@@ -548,6 +547,10 @@ void ChannelWindow::copyRows() {
     mime->setText(qs(clipToCsv(clip, rows.front())));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
+
+void ChannelWindow::cutRows() { removeRows(true); }
+
+void ChannelWindow::deleteRows() { removeRows(false); }
 
 void ChannelWindow::removeRows(bool cut) {
     SaveShowGridData();

@@ -61,7 +61,8 @@ public:
     void showDocument() override;
     // The clipboard of the grid's selected rows: Ctrl+C, Ctrl+X, Ctrl+V, Delete.
     void copyRows();
-    void removeRows(bool cut);
+    void cutRows();
+    void deleteRows();
     void pasteRows();
 
     QTableWidget* grid() const { return grid_; }
@@ -86,6 +87,7 @@ private:
     bool editKey(QKeyEvent* key);
     void trap(const char* procedure, const std::function<void()>& body);
     void noteEdit(StepName name);
+    void removeRows(bool cut);
     void tell(const std::string& message);
     // The selected rows (1-based, ascending); the current row when none is selected.
     std::vector<int> selectedRows() const;
