@@ -136,7 +136,7 @@ class Reader {
 public:
     ImportResult& result;
     std::vector<Setting> settings;
-    std::vector<std::pair<Setting, std::map<std::size_t, std::string>>> patches;
+    std::vector<std::pair<Setting, std::map<std::size_t, std::pair<std::string, int>>>> patches;  // hex, line
 
     explicit Reader(ImportResult& r) : result(r) {}
 
@@ -195,12 +195,12 @@ public:
         if (!node.IsMap()) return fault(node, std::string(kStoredSection) + " must be a map, not " + kindName(node));
         eachKey(node, kStoredSection, [&](const std::string& key, const YAML::Node& runs) {
             if (!runs.IsMap()) return fault(runs, key + " must be a map of offsets, not " + std::string(kindName(runs)));
-            std::map<std::size_t, std::string> bytes;
+            std::map<std::size_t, std::pair<std::string, int>> bytes;
             eachKey(runs, key, [&](const std::string& offset, const YAML::Node& hex) {
                 if (!hex.IsScalar() || offset.empty() || offset.size() > 5 ||
                     !std::all_of(offset.begin(), offset.end(), [](char c) { return c >= '0' && c <= '9'; }))
                     return fault(hex, key + ": stored bytes are written as offset: hex digits");
-                bytes[std::stoul(offset)] = hex.Scalar();
+                bytes[std::stoul(offset)] = {hex.Scalar(), lineOf(hex)};
             });
             patches.push_back({{{kStoredSection, key}, {}, lineOf(runs)}, std::move(bytes)});
         });
@@ -224,11 +224,14 @@ std::string patch(std::array<std::uint8_t, N>& bytes, std::size_t offset, const 
 void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
     for (const auto& [where, runs] : reader.patches) {
         const std::string& key = where.path[1];
-        auto refuse = [&](const std::string& reason) { result.refusals.push_back({where.line, key + ": " + reason}); };
+        auto refuse = [&](const std::string& reason, int line = 0) {
+            result.refusals.push_back({line > 0 ? line : where.line, key + ": " + reason});
+        };
         if (key == kDataFileKey) {
             HeaderBytes bytes = writeHeaderBytes(doc.header);
-            for (const auto& [offset, hex] : runs)
-                if (std::string reason = patch(bytes, offset, hex); !reason.empty()) refuse(reason);
+            for (const auto& [offset, hexAndLine] : runs)
+                if (std::string reason = patch(bytes, offset, hexAndLine.first); !reason.empty())
+                    refuse(reason, hexAndLine.second);
             DocumentHeader header;
             readHeaderBytes(bytes, header);
             if (!std::all_of(header.channelCount.values.begin(), header.channelCount.values.end(),
@@ -250,8 +253,9 @@ void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
             continue;
         }
         ChannelBytes bytes = writeChannelBytes(doc.channels.slot(m, g, p));
-        for (const auto& [offset, hex] : runs)
-            if (std::string reason = patch(bytes, offset, hex); !reason.empty()) refuse(reason);
+        for (const auto& [offset, hexAndLine] : runs)
+            if (std::string reason = patch(bytes, offset, hexAndLine.first); !reason.empty())
+                refuse(reason, hexAndLine.second);
         readChannelBytes(bytes, doc.channels.slot(m, g, p));
     }
 }
@@ -340,12 +344,16 @@ ImportResult importConfigYaml(Document& doc, std::string_view text) {
     } catch (const YAML::Exception& e) {
         result.refusals.push_back({e.mark.line + 1, "not YAML: " + e.msg});
     }
-    if (!result.ok()) return result;
+    if (!result.ok()) {
+        sortRefusals(result);
+        return result;
+    }
 
     auto ws = settingsBase();
     applySettings(*ws, reader.settings, result);
     if (result.ok()) applyPatches(ws->current, reader, result);
     if (!result.ok()) {
+        sortRefusals(result);
         result.effects = 0;
         return result;
     }

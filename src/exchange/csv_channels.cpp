@@ -275,10 +275,13 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         return result;
     }
     const std::vector<std::string>& header = csv.records.front().fields;
+    bool columnsMissing = false;
     for (const char* required : {"Location", "Frequency"})
-        if (!RowReader(header, header).has(required))
-            result.refusals.push_back({csv.records.front().line, std::string("no column ") + required});
-    if (!result.ok()) return result;
+        if (!RowReader(header, header).has(required)) {
+            result.refusals.push_back({csv.records.front().line, std::string("the header row has no column ") + required});
+            columnsMissing = true;
+        }
+    if (columnsMissing) return result;
 
     auto ws = Workspace::create();
     ws->current = target;
@@ -323,11 +326,17 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
             continue;
         }
 
-        // The row as typed into the window: the frequency first, then each setting.
-        const ChannelUpdate update = updateChannelFrequency(*ws, number, formatFixed(*mhz, 6));
-        if (update.outOfRange || update.refused) {
-            refuse("frequency '" + frequency + "' is refused in group " + groupName);
-            continue;
+        // The row as typed into the window: the frequency first (unless the channel has it
+        // already: typing would only rewrite its digits), then each setting.
+        const int existing = doc.findChannel(m, g, number);
+        const std::optional<double> stored =
+            existing == 0 ? std::nullopt : parseNumber(frequencyColumn(doc.channels.slot(m, g, existing)));
+        if (!stored || std::fabs(*stored - *mhz) > 1e-7) {
+            const ChannelUpdate update = updateChannelFrequency(*ws, number, formatFixed(*mhz, 6));
+            if (update.outOfRange || update.refused) {
+                refuse("frequency '" + frequency + "' is refused in group " + groupName);
+                continue;
+            }
         }
         form.row = number;
         std::vector<std::pair<const ControlRow*, std::pair<std::string, std::string>>> choices = {
@@ -357,6 +366,7 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         }
     }
     if (!result.ok()) {
+        sortRefusals(result);
         result.effects = 0;
         return result;
     }

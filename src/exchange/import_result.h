@@ -18,6 +18,9 @@ struct ImportResult {
     bool ok() const { return refusals.empty(); }
 };
 
+// Puts the refusals in the order of their lines (stable: one line's refusals keep their order).
+void sortRefusals(ImportResult& result);
+
 // "line 7: reason" lines, one per refusal.
 std::string refusalText(const ImportResult& result);
 
