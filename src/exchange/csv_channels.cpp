@@ -351,11 +351,12 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         if (rx.type == kDcs) choices.push_back({&form.byName("Combo8_20"), {"Tone", dcsListText(rx.index)}});
         const bool pa = row.get("Comment") == "PA";
         choices.push_back({&form.byName("Combo8_12"), {"Mode", pa ? "PA" : row.get("Mode", "FM")}});
-        // Public last: the window locks a public channel's own settings.
+        // Our own columns where the row fills them (a blanked cell keeps the channel's
+        // setting); Public last, as the window locks a public channel's own settings.
         for (const char* label : kExtraColumns)
-            if (row.has(label) && std::string_view(label) != "Public")
+            if (!row.get(label).empty() && std::string_view(label) != "Public")
                 choices.push_back({&form.byLabel(label), {label, row.get(label)}});
-        if (row.has("Public")) choices.push_back({&form.byLabel("Public"), {"Public", row.get("Public")}});
+        if (!row.get("Public").empty()) choices.push_back({&form.byLabel("Public"), {"Public", row.get("Public")}});
 
         for (const auto& [control, columnAndItem] : choices) {
             std::string reason = choose(*control, doc, columnAndItem.second, columnAndItem.first, result.effects);
