@@ -168,7 +168,9 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
         return a.size() > 1 && a[0] == '-';
     });
     const int status = stray ? kExitUsage : c->run(rest, ctx);
-    if (status == kExitUsage) ctx.err << "Usage: " << c->usage << "\n";
+    // diff exits 2 for any trouble, as diff(1) does: a file it cannot read is no usage error.
+    const bool diffTrouble = c->run == runDiff && !stray && rest.size() == 2;
+    if (status == kExitUsage && !diffTrouble) ctx.err << "Usage: " << c->usage << "\n";
     return status;
 }
 

@@ -235,11 +235,9 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
             return refuse(s, "the groups are CB A to CB O, CB MEM, CB VFO, HAM A to HAM L, HAM MEM and HAM VFO");
         if (named.insert({m, g}).second) doc.count(m, g) = 0;
     });
-    if (!result.ok()) return;
     section(kChannelsSection, [&](const Setting& s) {
         int m = 0, g = 0;
-        groupFromTitle(s.path[1], m, g);
-        if (s.path.size() != 4) return;
+        if (s.path.size() != 4 || !groupFromTitle(s.path[1], m, g)) return;
         const int number = channelFromTitle(m, g, s.path[2]);
         if (number == 0) return refuse(s, "group " + s.path[1] + " has no channel named " + s.path[2]);
         showGroup(doc, m, g);

@@ -76,6 +76,7 @@ TEST_F(ExchangeCommand, DiffExitsAsDiffDoesAndNamesEachDifferenceByLabel) {
     EXPECT_EQ(run({"diff", dat, other}), 1);
     EXPECT_EQ(out.str(), "TOT: Off -> 90s\nCB A CH 1 Mode: FM -> AM\n");
     EXPECT_EQ(run({"diff", dat, dir.file("missing.dat")}), 2);
+    EXPECT_EQ(err.str().find("Usage:"), std::string::npos) << err.str();
     EXPECT_EQ(run({"diff", dat, write("bad.yaml", "Options:\n  TOT: \"7s\"\n")}), 2);
     EXPECT_NE(err.str().find("bad.yaml:2: TOT: '7s' is not offered"), std::string::npos) << err.str();
 }

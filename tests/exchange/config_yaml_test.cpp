@@ -120,12 +120,16 @@ TEST(ConfigYaml, HostileFilesAreRefusedWithAClearMessageAndChangeNothing) {
 }
 
 TEST(ConfigYaml, EveryFaultOfAFileIsReportedInLineOrder) {
-    const ImportResult result = importConfigYaml(*std::make_unique<Document>(),
-                                                 "Options:\n  TOT: \"7s\"\n  Turbo: \"on\"\nDTMF:\n  Memory 1: \"12X\"\n");
-    ASSERT_EQ(result.refusals.size(), 3u) << refusalText(result);
+    const ImportResult result = importConfigYaml(
+        *std::make_unique<Document>(),
+        "Options:\n  TOT: \"7s\"\n  Turbo: \"on\"\nDTMF:\n  Memory 1: \"12X\"\nChannels:\n  CB Z:\n    Group Valid: \"On\"\n"
+        "  CB A:\n    CH 1:\n      Frequency: \"45.0\"\n");
+    ASSERT_EQ(result.refusals.size(), 5u) << refusalText(result);
     EXPECT_EQ(result.refusals[0].line, 2);
     EXPECT_EQ(result.refusals[1].line, 3);
     EXPECT_EQ(result.refusals[2].line, 5);
+    EXPECT_EQ(result.refusals[3].line, 8);
+    EXPECT_EQ(result.refusals[4].line, 11);
 }
 
 }  // namespace
