@@ -140,6 +140,10 @@ public:
 
     explicit Reader(ImportResult& r) : result(r) {}
 
+    // Stops the reading at once, with one refusal, when the keys exceed the limit.
+    struct TooManyKeys {};
+    int keys = 0;
+
     void fault(const YAML::Node& node, std::string reason) { result.refusals.push_back({lineOf(node), std::move(reason)}); }
 
     // Each key of a map once, as text.
@@ -147,6 +151,7 @@ public:
     void eachKey(const YAML::Node& map, const std::string& where, F&& f) {
         std::set<std::string> seen;
         for (auto it = map.begin(); it != map.end(); ++it) {
+            if (++keys > kConfigMaxKeys) throw TooManyKeys{};
             if (!it->first.IsScalar()) {
                 fault(it->first, where + ": a key must be a single value");
                 continue;
@@ -343,6 +348,9 @@ ImportResult importConfigYaml(Document& doc, std::string_view text) {
         });
     } catch (const YAML::Exception& e) {
         result.refusals.push_back({e.mark.line + 1, "not YAML: " + e.msg});
+    } catch (const Reader::TooManyKeys&) {
+        result.refusals = {{0, "more than " + std::to_string(kConfigMaxKeys) + " keys (counting those aliases repeat); a whole "
+                                "configuration has about 4,000"}};
     }
     if (!result.ok()) {
         sortRefusals(result);

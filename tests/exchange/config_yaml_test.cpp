@@ -79,6 +79,14 @@ TEST(ConfigYaml, HostileFilesAreRefusedWithAClearMessageAndChangeNothing) {
     std::string deepFlow = "Options: " + std::string(5000, '[') + std::string(5000, ']') + "\n";
     std::string deepBlock = "Options:\n";
     for (int i = 0; i < 300; ++i) deepBlock += std::string(static_cast<std::size_t>(2 * i + 2), ' ') + "k" + std::to_string(i) + ":\n";
+    // Aliases repeat a map a thousand times at each level: a billion settings from 30 KB.
+    std::string aliasBomb = "Extras: &a {";
+    for (int i = 0; i < 1000; ++i) aliasBomb += (i ? ", k" : "k") + std::to_string(i) + ": v";
+    aliasBomb += "}\nMore: &b {";
+    for (int i = 0; i < 1000; ++i) aliasBomb += (i ? ", x" : "x") + std::to_string(i) + ": *a";
+    aliasBomb += "}\nOptions: {";
+    for (int i = 0; i < 1000; ++i) aliasBomb += (i ? ", y" : "y") + std::to_string(i) + ": *b";
+    aliasBomb += "}\n";
     struct Case {
         std::string name, text;
         int line;
@@ -95,6 +103,8 @@ TEST(ConfigYaml, HostileFilesAreRefusedWithAClearMessageAndChangeNothing) {
         {"long value", "Options:\n  TOT: \"" + std::string(300, 'x') + "\"\n", 2, "TOT: a value longer than 256 characters"},
         {"deep flow nesting", deepFlow, 1, "lists or maps nested deeper than 16"},
         {"deep block nesting", deepBlock, 66, "indented deeper than 128 columns"},
+        {"alias bomb", aliasBomb, 0,
+         "more than 20000 keys (counting those aliases repeat); a whole configuration has about 4,000"},
         {"twice", "Options:\n  TOT: \"Off\"\n  TOT: \"90s\"\n", 3, "Options TOT appears twice"},
         {"not YAML", "Options: [a, b\n", 2, ""},
         {"not a map", "- a\n- b\n", 1, "the file must be a map of sections, not a list"},
