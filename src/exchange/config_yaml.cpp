@@ -227,7 +227,9 @@ std::string patch(std::array<std::uint8_t, N>& bytes, std::size_t offset, const 
 }
 
 void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
-    for (const auto& [where, runs] : reader.patches) {
+    for (const auto& patchOf : reader.patches) {
+        const Setting& where = patchOf.first;
+        const auto& runs = patchOf.second;
         const std::string& key = where.path[1];
         auto refuse = [&](const std::string& reason, int line = 0) {
             result.refusals.push_back({line > 0 ? line : where.line, key + ": " + reason});
