@@ -65,6 +65,10 @@ constexpr auto kRows = std::to_array<CommandRow>({
     item("mnuFile", "mnuOpen", T::Open, C::Open, "Ctrl+O"),
     item("mnuFile", "mnuSave", T::Save, C::Save, "Ctrl+S"),
     item("mnuFile", "mnuSaveAs", T::SaveAs, C::SaveAs),
+    after(item("mnuFile", "mnuImportChannels", T::ImportChannels, C::ImportChannels)),
+    item("mnuFile", "mnuExportChannels", T::ExportChannels, C::ExportChannels),
+    item("mnuFile", "mnuImportConfiguration", T::ImportConfiguration, C::ImportConfiguration),
+    item("mnuFile", "mnuExportConfiguration", T::ExportConfiguration, C::ExportConfiguration),
     hidden("mnuFile", "mnuPrint", T::Print),
     after(item("mnuFile", "mnuExit", T::Exit, C::Exit)),
     // Model (never offered)

@@ -20,6 +20,11 @@ enum class Command {
     Open,
     Save,
     SaveAs,
+    // Our own: channel lists as CSV and the whole configuration as YAML.
+    ImportChannels,
+    ExportChannels,
+    ImportConfiguration,
+    ExportConfiguration,
     Exit,
     ChannelInformation,
     OptionFeatures,

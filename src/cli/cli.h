@@ -40,6 +40,11 @@ int runWrite(const Args& args, Context& ctx);
 int runGet(const Args& args, Context& ctx);
 int runSet(const Args& args, Context& ctx);
 int runRoger(const Args& args, Context& ctx);
+int runExportCsv(const Args& args, Context& ctx);
+int runImportCsv(const Args& args, Context& ctx);
+int runExport(const Args& args, Context& ctx);
+int runImport(const Args& args, Context& ctx);
+int runDiff(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

@@ -42,6 +42,36 @@ constexpr Command kCommands[] = {
      "pass, tone, frequency (0 is silence) and length in milliseconds. With --wav, writes that\n"
      "sound instead to OUT.wav (16-bit mono PCM, 44,100 Hz). An entry that sounds nothing\n"
      "(Recycle Times Off, or no tone with a length) is an error (exit 1) and writes no file."},
+    {"export-csv", runExportCsv, "mv52ctl export-csv FILE.dat --mode CB|HAM --group A|...|MEM|VFO OUT.csv",
+     "Writes the channels of one group as the comma-separated list other radio programmers read\n"
+     "(Location, Name, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode,\n"
+     "DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment), then this radio's\n"
+     "own channel settings as columns named as the channel window labels them (BUSY, NB/ANL,\n"
+     "ECHO, HI-CUT, +10KHz, Public, Roger, BOT, EOT, Call). PA is written as FM with the\n"
+     "Comment PA. Location is the channel number (MEM: M1 is 1)."},
+    {"import-csv", runImportCsv, "mv52ctl import-csv FILE.dat --mode CB|HAM --group A|...|MEM|VFO IN.csv",
+     "Reads such a list (columns in any order, with or without the newer and our own columns,\n"
+     "CR LF or LF) into one group of the pair and saves it: each row replaces the channel of\n"
+     "its location, as if typed into the channel window, other channels stay. When any row is\n"
+     "refused (a frequency outside the group's band, a location the group has no row for, a\n"
+     "tone or code the radio does not have, an item a control does not offer, a malformed\n"
+     "line) nothing is written and every refusal is printed with its line (exit 1)."},
+    {"export", runExport, "mv52ctl export FILE.dat OUT.yaml",
+     "Writes the whole configuration as YAML: every option, DTMF setting and memory, roger-beep\n"
+     "entry and channel of every group by its window's label and the item the window shows,\n"
+     "then under Stored the few stored bytes no window shows. Importing the file gives back\n"
+     "the same data file pair byte for byte."},
+    {"import", runImport, "mv52ctl import IN.yaml OUT.dat",
+     "Builds the configuration of a YAML file from the built-in defaults, every value chosen as\n"
+     "in the windows with their rules, and saves it as a data file pair. A file with any fault\n"
+     "(an unknown label, an item a control does not offer, a wrong type, a value out of band)\n"
+     "writes nothing; every fault is printed with its line (exit 1)."},
+    {"diff", runDiff, "mv52ctl diff A B",
+     "Compares two configurations, each a data file pair (.dat) or a YAML file (.yaml), and\n"
+     "prints one line per difference by label, for example\n"
+     "  CB A CH 7 Mode: FM -> AM\n"
+     "  TOT: 90s -> Off\n"
+     "Exit status as diff(1): 0 equal, 1 different, 2 trouble."},
     {"encode", runEncode, "mv52ctl encode FILE.dat IMAGE",
      "Loads a data file pair and writes the radio image it would send to a radio: all\n"
      "23,745 bytes."},
@@ -132,12 +162,15 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
         return kExitOk;
     }
     // The link commands take options of their own; the others take none.
-    const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger;
+    const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger ||
+                              c->run == runExportCsv || c->run == runImportCsv;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });
     const int status = stray ? kExitUsage : c->run(rest, ctx);
-    if (status == kExitUsage) ctx.err << "Usage: " << c->usage << "\n";
+    // diff exits 2 for any trouble, as diff(1) does: a file it cannot read is no usage error.
+    const bool diffTrouble = c->run == runDiff && !stray && rest.size() == 2;
+    if (status == kExitUsage && !diffTrouble) ctx.err << "Usage: " << c->usage << "\n";
     return status;
 }
 

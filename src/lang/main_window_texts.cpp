@@ -55,9 +55,13 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::VerifyAfterWrite, {"&Verify after Write", "写入后校验(&V)"}},
     {K::Undo, {"&Undo", "撤销(&U)"}},
     {K::Redo, {"&Redo", "重做(&R)"}},
+    {K::ImportChannels, {"&Import Channels…", "导入信道(&I)…"}},
+    {K::ExportChannels, {"&Export Channels…", "导出信道(&E)…"}},
+    {K::ImportConfiguration, {"Import &Configuration…", "导入配置(&C)…"}},
+    {K::ExportConfiguration, {"Export Con&figuration…", "导出配置(&F)…"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::Redo) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ExportConfiguration) + 1);
 
 }  // namespace
 

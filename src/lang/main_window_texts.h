@@ -61,6 +61,11 @@ enum class MainText {
     VerifyAfterWrite,  // our own: the Program menu's check item
     Undo,              // our own: the top of the Edit menu
     Redo,
+    // Our own: the File menu's exchange of channel lists and configurations.
+    ImportChannels,
+    ExportChannels,
+    ImportConfiguration,
+    ExportConfiguration,
 };
 
 std::string text(MainText key, LanguageIndex language);

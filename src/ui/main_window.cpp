@@ -126,6 +126,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         DocumentContext{*app_.workspace, app_.versions, services_.prompter, services_.files, services_.launcher,
                         app_.programFolder, services_.programFileName, currentLanguage},
         static_cast<DocumentWindow&>(*this));
+    exchange_ = std::make_unique<ExchangeCommands>(*app_.workspace, services_.prompter, services_.files,
+                                                   static_cast<DocumentWindow&>(*this), currentLanguage);
 
     defineEditorWindows();
 
@@ -277,6 +279,11 @@ void MainWindow::runCommand(Command command) {
         case Command::Open: documents_->open(); return;
         case Command::Save: documents_->save(); return;
         case Command::SaveAs: documents_->saveAs(); return;
+        // A frequency still being typed belongs to what is exported, and is not lost to an import.
+        case Command::ImportChannels: children_.commitPendingEdits(); exchange_->importChannels(); return;
+        case Command::ExportChannels: children_.commitPendingEdits(); exchange_->exportChannels(); return;
+        case Command::ImportConfiguration: children_.commitPendingEdits(); exchange_->importConfiguration(); return;
+        case Command::ExportConfiguration: children_.commitPendingEdits(); exchange_->exportConfiguration(); return;
         case Command::Exit: QMainWindow::close(); return;
         case Command::ChannelInformation: openChildWindow(kChannelEditorWindow); return;
         case Command::OptionFeatures: openChildWindow(kOptionFeaturesWindow); return;

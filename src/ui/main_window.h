@@ -15,6 +15,7 @@
 #include "app/child_windows.h"
 #include "app/command_table.h"
 #include "app/document_commands.h"
+#include "app/exchange_commands.h"
 #include "storage/read_backup.h"
 #include "system/daily_log.h"
 #include "lang/language.h"
@@ -176,6 +177,7 @@ private:
     DocumentHistory history_;
     EditHistory* edits_ = nullptr;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<ExchangeCommands> exchange_;
     QtSerialLink link_;
     QtOneShotTimer waitTimer_;
     DailyLog log_;

@@ -39,7 +39,7 @@ char accessKey(std::string_view caption) {
 
 TEST(LangMainWindowTable, EntriesInBuildOrder) {
     const auto table = mainWindowTable();
-    ASSERT_EQ(table.size(), 49u);
+    ASSERT_EQ(table.size(), 53u);
     for (std::size_t i = 0; i < table.size(); ++i) EXPECT_EQ(static_cast<std::size_t>(table[i].key), i);
     EXPECT_EQ(table.front().text.english, "&File");
     EXPECT_EQ(table[1].text.english, "&New");
@@ -48,8 +48,9 @@ TEST(LangMainWindowTable, EntriesInBuildOrder) {
     EXPECT_EQ(table[45].text.english, "File Name");
     EXPECT_EQ(table[46].text.english, "&Verify after Write");
     EXPECT_EQ(table[47].text.english, "&Undo");
-    EXPECT_EQ(table.back().text.english, "&Redo");
-    EXPECT_EQ(table.back().text.chinese, "重做(&R)");
+    EXPECT_EQ(table[48].text.english, "&Redo");
+    EXPECT_EQ(table[48].text.chinese, "重做(&R)");
+    EXPECT_EQ(table.back().text.english, "Export Con&figuration…");
 }
 
 TEST(LangMainWindowTable, TextsInBothLanguages) {

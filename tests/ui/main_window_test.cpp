@@ -92,7 +92,8 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
     WindowRig rig;
     rig.window();
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
-        {"mnuFile", {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "|", "mnuExit"}},
+        {"mnuFile", {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "|", "mnuImportChannels", "mnuExportChannels",
+                     "mnuImportConfiguration", "mnuExportConfiguration", "|", "mnuExit"}},
         {"mnuEdit", {"mnuUndo", "mnuRedo", "|", "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
         {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
@@ -116,7 +117,8 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
     WindowRig rig;
     MainWindow& w = rig.window();
     const std::vector<std::string> offered = {
-        "&File", "&New", "&Open", "&Save", "Save &As", "E&xit", "&Edit", "&Channel Information", "&Option Features",
+        "&File", "&New", "&Open", "&Save", "Save &As", "&Import Channels…", "&Export Channels…",
+        "Import &Configuration…", "Export Con&figuration…", "E&xit", "&Edit", "&Channel Information", "&Option Features",
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
         "&About RIR52", "&Initial Setting", "&Undo", "&Redo"};

@@ -1,0 +1,30 @@
+#pragma once
+// A group's channels as the comma-separated list the widely used open-source radio
+// programmer reads and writes, with this radio's own channel settings as extra columns after
+// Comment (named as the channel window labels them). Import writes every value through the
+// channel window's controls, so an imported channel is one the window could have made.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/import_result.h"
+
+namespace mv52 {
+
+struct Document;
+
+// The columns of the list, in the order they are written: the other programmer's columns,
+// then ours.
+const std::vector<std::string>& csvChannelColumns();
+
+// The channels of (work mode, group) with locations 1 to the group's capacity, one row each,
+// in location order, header first, lines ended by CR LF.
+std::string exportChannelsCsv(const Document& doc, int workMode, int group);
+
+// Replaces the group's channels of the locations the rows name, other channels staying, and
+// re-validates the group's references, as typed channels would. All or nothing: when any row
+// is refused, the document is untouched and every refusal is returned with its line.
+ImportResult importChannelsCsv(Document& doc, int workMode, int group, std::string_view text);
+
+}  // namespace mv52

@@ -1,0 +1,130 @@
+#include "exchange/csv_reader.h"
+
+namespace mv52 {
+namespace {
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text) {}
+
+    CsvText read() {
+        CsvText out;
+        if (text_.size() > kCsvMaxBytes) {
+            out.faults.push_back({1, "the file is larger than " + std::to_string(kCsvMaxBytes / 1024) +
+                                         " KB; a channel list is far smaller"});
+            return out;
+        }
+        if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;  // a spreadsheet's byte order mark
+        while (pos_ < text_.size()) {
+            CsvRecord record;
+            record.line = line_;
+            std::string reason = readRecord(record.fields);
+            if (!reason.empty()) {
+                out.faults.push_back({record.line, std::move(reason)});
+                skipRestOfLine();
+            } else if (!(record.fields.size() == 1 && record.fields[0].empty())) {
+                if (out.records.size() == kCsvMaxRecords) {
+                    out.faults.push_back({record.line, "more than " + std::to_string(kCsvMaxRecords) + " rows"});
+                    return out;
+                }
+                out.records.push_back(std::move(record));
+            }
+        }
+        return out;
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return text_[pos_]; }
+
+    // Consumes a line end at pos_ (CR LF, LF or a lone CR); true when there was one.
+    bool takeLineEnd() {
+        if (atEnd()) return false;
+        if (peek() == '\n') {
+            ++pos_;
+        } else if (peek() == '\r') {
+            ++pos_;
+            if (!atEnd() && peek() == '\n') ++pos_;
+        } else {
+            return false;
+        }
+        ++line_;
+        return true;
+    }
+
+    void skipRestOfLine() {
+        while (!atEnd() && peek() != '\n' && peek() != '\r') ++pos_;
+        takeLineEnd();
+    }
+
+    // One record up to and including its line end; a reason when it is malformed.
+    std::string readRecord(std::vector<std::string>& fields) {
+        for (;;) {
+            if (fields.size() == kCsvMaxFields) return "more than " + std::to_string(kCsvMaxFields) + " columns";
+            std::string field;
+            std::string reason = !atEnd() && peek() == '"' ? readQuoted(field) : readPlain(field);
+            if (!reason.empty()) return reason;
+            fields.push_back(std::move(field));
+            if (atEnd() || takeLineEnd()) return {};
+            ++pos_;  // the comma
+        }
+    }
+
+    std::string readPlain(std::string& field) {
+        while (!atEnd() && peek() != ',' && peek() != '\n' && peek() != '\r') {
+            if (peek() == '"') return "a quote inside a field that does not start with one";
+            if (field.size() == kCsvMaxFieldBytes) return tooLong();
+            field += text_[pos_++];
+        }
+        return {};
+    }
+
+    std::string readQuoted(std::string& field) {
+        const int startLine = line_;
+        ++pos_;
+        for (;;) {
+            if (atEnd()) {
+                line_ = startLine;
+                return "a quoted field is not closed";
+            }
+            const char c = text_[pos_++];
+            if (c == '"') {
+                if (!atEnd() && peek() == '"') {
+                    ++pos_;
+                } else {
+                    if (!atEnd() && peek() != ',' && peek() != '\n' && peek() != '\r')
+                        return "text after the closing quote of a field";
+                    return {};
+                }
+            } else if (c == '\n' || (c == '\r' && (atEnd() || peek() != '\n'))) {
+                ++line_;
+            }
+            if (field.size() == kCsvMaxFieldBytes) return tooLong();
+            field += c;
+        }
+    }
+
+    static std::string tooLong() { return "a field longer than " + std::to_string(kCsvMaxFieldBytes) + " characters"; }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+}  // namespace
+
+CsvText readCsv(std::string_view text) { return Reader(text).read(); }
+
+std::string csvField(std::string_view value) {
+    const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!value.empty() && (value.front() == ' ' || value.back() == ' '));
+    if (!quote) return std::string(value);
+    std::string out = "\"";
+    for (char c : value) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace mv52
