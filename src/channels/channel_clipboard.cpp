@@ -77,24 +77,6 @@ bool numberFromWord(std::string_view word, int smallest, int largest, int& value
     return error == std::errc() && end == word.data() + word.size() && value >= smallest && value <= largest;
 }
 
-std::string toneText(int type, int ctcss, int dcs) {
-    if (type == 1 && ctcss >= 0 && ctcss < kCtcssCount) {
-        std::ostringstream out;
-        out << kCtcssTones[static_cast<std::size_t>(ctcss)];
-        return out.str();
-    }
-    if (type == 2 && dcs >= 0 && dcs < kDcsCount) {
-        std::string code = std::to_string(kDcsCodes[static_cast<std::size_t>(dcs)]);
-        return "D" + std::string(3 - std::min<std::size_t>(3, code.size()), '0') + code + "N";
-    }
-    return "Off";
-}
-
-const char* modeName(int mode) {
-    static const char* const kNames[] = {"FM", "AM", "USB", "LSB", "PA", "CW"};
-    return mode >= 0 && mode <= 5 ? kNames[mode] : "";
-}
-
 // The mode a pasted channel keeps in its target group, as the mode lists there offer it.
 int pastedMode(const Document& doc, int m, int g, int mode) {
     if (g <= kModeGroups) return validMode(doc.options(), mode);
@@ -158,17 +140,6 @@ std::optional<ChannelClip> clipFromText(std::string_view text) {
         clip.channels.push_back(c);
     }
     return clip;
-}
-
-std::string clipToCsv(const ChannelClip& clip, int firstRow) {
-    std::string csv = "Channel,Frequency,Mode,TX Tone,RX Tone\r\n";
-    for (const ClippedChannel& c : clip.channels) {
-        const ChannelRecord& r = c.record;
-        csv += std::to_string(firstRow + c.offset) + ',' + storedToDisplay(r.RxFrequency.upToNul(), 0.0).text + ',' +
-               modeName(r.Mode) + ',' + toneText(r.TxToneType, r.TxCtcssIndex, r.TxDcsIndex) + ',' +
-               toneText(r.RxToneType, r.RxCtcssIndex, r.RxDcsIndex) + "\r\n";
-    }
-    return csv;
 }
 
 PasteResult pasteChannelRows(Workspace& ws, int firstRow, const ChannelClip& clip) {

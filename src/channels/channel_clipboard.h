@@ -35,10 +35,6 @@ ChannelClip copyChannelRows(const Document& doc, const std::vector<int>& rows);
 std::string clipToText(const ChannelClip& clip);
 std::optional<ChannelClip> clipFromText(std::string_view text);
 
-// The clip as comma-separated values with a heading line, for a spreadsheet: channel,
-// frequency in MHz, mode and the two tones.
-std::string clipToCsv(const ChannelClip& clip, int firstRow);
-
 struct PasteResult {
     std::vector<int> pasted;     // target rows written
     std::vector<int> outOfBand;  // target rows skipped: the frequency is outside the group's band

@@ -237,7 +237,7 @@ const std::vector<std::string>& csvChannelColumns() {
     return columns;
 }
 
-std::string exportChannelsCsv(const Document& source, int m, int g) {
+std::string exportChannelsCsv(const Document& source, int m, int g, int first, int last) {
     auto copy = std::make_unique<Document>(source);
     Document& doc = *copy;
     ShownGroup shown(doc, m, g);
@@ -246,7 +246,8 @@ std::string exportChannelsCsv(const Document& source, int m, int g) {
     for (const std::string& column : csvChannelColumns()) out += (out.empty() ? "" : ",") + csvField(column);
     out += "\r\n";
     const std::string offset = formatFixed(doc.further().txOffset / 10000.0, 6);
-    for (int number = 1; number <= groupCapacity(m, g); ++number) {
+    const int end = last <= 0 ? groupCapacity(m, g) : std::min(last, groupCapacity(m, g));
+    for (int number = std::max(first, 1); number <= end; ++number) {
         const int p = doc.findChannel(m, g, number);
         if (p == 0) continue;
         const ChannelRecord& c = doc.channels.slot(m, g, p);

@@ -18,9 +18,10 @@ struct Document;
 // then ours.
 const std::vector<std::string>& csvChannelColumns();
 
-// The channels of (work mode, group) with locations 1 to the group's capacity, one row each,
-// in location order, header first, lines ended by CR LF.
-std::string exportChannelsCsv(const Document& doc, int workMode, int group);
+// The channels of (work mode, group) with locations `first` to `last` (0: the group's
+// capacity), one row each, in location order, header first, lines ended by CR LF. The channel
+// grid's copy puts its rows on the clipboard this way.
+std::string exportChannelsCsv(const Document& doc, int workMode, int group, int first = 1, int last = 0);
 
 // Replaces the group's channels of the locations the rows name, other channels staying, and
 // re-validates the group's references, as typed channels would. All or nothing: when any row

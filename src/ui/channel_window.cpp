@@ -27,6 +27,7 @@
 #include "data/numeric.h"
 #include "data/value_helpers.h"
 #include "document/workspace.h"
+#include "exchange/csv_channels.h"
 #include "lang/channel_texts.h"
 #include "lang/edit_texts.h"
 #include "lang/language_tables.h"
@@ -544,7 +545,8 @@ void ChannelWindow::copyRows() {
     const ChannelClip clip = copyChannelRows(ws_.current, rows);
     auto* mime = new QMimeData;
     mime->setData(QString::fromLatin1(kChannelClipFormat), QByteArray::fromStdString(clipToText(clip)));
-    mime->setText(qs(clipToCsv(clip, rows.front())));
+    const Document& d = ws_.current;
+    mime->setText(qs(exportChannelsCsv(d, shownWorkMode(d), shownGroup(d), rows.front(), rows.back())));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 

@@ -262,6 +262,15 @@ void MainWindow::refreshUndoActions() {
 
 void MainWindow::documentReplaced() { edits_->reset(); }
 
+void MainWindow::runImport(MainText caption, const std::function<bool()>& import) {
+    // Edits made before are steps of their own; the whole import is one more.
+    children_.commitPendingEdits();
+    edits_->flush();
+    if (!import()) return;
+    edits_->note([caption](LanguageIndex l) { return withoutAccessKey(text(caption, l)); }, {});
+    edits_->flush();
+}
+
 void MainWindow::openStartupFile(const std::string& path) {
     trap("frmMain_OpenStartupFile", [this, &path] { documents_->openFile(path); });
 }
@@ -280,9 +289,11 @@ void MainWindow::runCommand(Command command) {
         case Command::Save: documents_->save(); return;
         case Command::SaveAs: documents_->saveAs(); return;
         // A frequency still being typed belongs to what is exported, and is not lost to an import.
-        case Command::ImportChannels: children_.commitPendingEdits(); exchange_->importChannels(); return;
+        case Command::ImportChannels: runImport(MainText::ImportChannels, [this] { return exchange_->importChannels(); }); return;
         case Command::ExportChannels: children_.commitPendingEdits(); exchange_->exportChannels(); return;
-        case Command::ImportConfiguration: children_.commitPendingEdits(); exchange_->importConfiguration(); return;
+        case Command::ImportConfiguration:
+            runImport(MainText::ImportConfiguration, [this] { return exchange_->importConfiguration(); });
+            return;
         case Command::ExportConfiguration: children_.commitPendingEdits(); exchange_->exportConfiguration(); return;
         case Command::Exit: QMainWindow::close(); return;
         case Command::ChannelInformation: openChildWindow(kChannelEditorWindow); return;

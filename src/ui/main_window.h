@@ -139,6 +139,8 @@ private:
     void showDocumentAgain(const StepPlace& place);
     // Undo and redo enabled when they have a step, named in their tips.
     void refreshUndoActions();
+    // Runs an import of the File menu as one undo step.
+    void runImport(MainText caption, const std::function<bool()>& import);
     void buildStatusBar();
     void refreshPortPanel();
     void refreshWindowList();

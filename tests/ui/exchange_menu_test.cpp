@@ -52,6 +52,14 @@ TEST(ExchangeMenu, ExportedChannelsImportBackIntoTheShownGroupAndTheGridShowsThe
     EXPECT_TRUE(documentChanged(ws));
     ASSERT_NE(channelGrid(rig), nullptr);
     EXPECT_EQ(channelGrid(rig)->item(6, 1)->text(), QStringLiteral("27.18500"));
+
+    // The whole import is one step of undo.
+    QAction* undo = rig.find("mnuUndo");
+    EXPECT_EQ(undo->statusTip(), QStringLiteral("Undo: Import Channels…"));
+    undo->trigger();
+    EXPECT_EQ(ws.current.findChannel(kWorkModeCb, 1, 7), 0);
+    EXPECT_EQ(channelGrid(rig)->item(6, 1)->text(), QString());
+    EXPECT_FALSE(documentChanged(ws));
 }
 
 TEST(ExchangeMenu, ARefusedImportShowsEveryRefusalAndChangesNothing) {
