@@ -1,6 +1,7 @@
 #include "channels/channel_slot.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "document/channel_record.h"
 #include "data/frequency.h"
@@ -43,8 +44,35 @@ BitPosition bitOf(std::uint32_t base, int n) {
     return {base + k / 8, static_cast<int>(k % 8)};
 }
 
+std::uint32_t slotOf(int workMode, int group, int n) {
+    const auto slot = static_cast<std::uint32_t>(n - 1) * 16;
+    const auto groupBase = static_cast<std::uint32_t>(group - 1) * 40 * 16;
+    if (workMode == 0) {
+        if (group == 16) return 20480 + slot;
+        if (group == 17) return kVfoSlotCb;
+        return groupBase + slot;
+    }
+    if (group == 13) return 22080 + slot;
+    if (group == 14) return kVfoSlotHam;
+    return 9600 + groupBase + slot;
+}
+
+// Everything of channel n's place at once, checked once: the codecs visit every channel.
+struct ChannelPlace {
+    std::uint32_t slot;
+    BitPosition presence;
+    BitPosition scan;
+};
+
+ChannelPlace placeOf(int workMode, int group, int n) {
+    requireChannel(workMode, group, n);
+    const BitmapBases bases = bitmapBases(workMode, group);
+    return {slotOf(workMode, group, n), bitOf(bases.presence, n), bitOf(bases.scan, n)};
+}
+
 // Bytes 4-14 of a slot; both directions read this one table.
-void mapSlotFields(ImageMapper& io, std::uint32_t slot, ChannelRecord& r) {
+template <class Mapper>
+void mapSlotFields(Mapper& io, std::uint32_t slot, ChannelRecord& r) {
     io.byte(slot + 4, r.RxCtcssIndex);
     io.byte(slot + 5, r.RxDcsIndex);
     io.byte(slot + 6, r.Mode);
@@ -63,16 +91,7 @@ void mapSlotFields(ImageMapper& io, std::uint32_t slot, ChannelRecord& r) {
 
 std::uint32_t slotAddress(int workMode, int group, int n) {
     requireChannel(workMode, group, n);
-    const auto slot = static_cast<std::uint32_t>(n - 1) * 16;
-    const auto groupBase = static_cast<std::uint32_t>(group - 1) * 40 * 16;
-    if (workMode == 0) {
-        if (group == 16) return 20480 + slot;
-        if (group == 17) return kVfoSlotCb;
-        return groupBase + slot;
-    }
-    if (group == 13) return 22080 + slot;
-    if (group == 14) return kVfoSlotHam;
-    return 9600 + groupBase + slot;
+    return slotOf(workMode, group, n);
 }
 
 BitPosition presenceBit(int workMode, int group, int n) {
@@ -88,38 +107,33 @@ BitPosition scanBit(int workMode, int group, int n) {
 void encodeChannel(RadioImage& image, int workMode, int group, const ChannelRecord& record) {
     const int n = record.ChannelNumber;
     if (n < 1 || n > groupCapacity(workMode, group)) return;  // memory channels 41-46 stay out
-    const std::uint32_t slot = slotAddress(workMode, group, n);
+    const ChannelPlace place = placeOf(workMode, group, n);
+    const std::uint32_t slot = place.slot;
 
-    const FrequencyBytes freq = storedToImage(record.RxFrequency.raw());
+    const FrequencyBytes freq = storedToImage(std::string_view(record.RxFrequency.bytes().data(), FrequencyText::size));
     for (std::uint32_t k = 0; k < 4; ++k) image.set(slot + k, freq[k]);
 
-    ImageMapper io = ImageMapper::packer(image);
+    ImagePacker io(image);
     ChannelRecord copy = record;
     mapSlotFields(io, slot, copy);
     if (record.TxToneType != 0 || record.RxToneType != 0) image.setBit(slot + 11, kToneInUseBit);
 
-    const BitPosition presence = presenceBit(workMode, group, n);
-    image.setBit(presence.index, presence.bit);
-    if (record.ScanAdd == 1) {
-        const BitPosition scan = scanBit(workMode, group, n);
-        image.setBit(scan.index, scan.bit);
-    }
+    image.setBit(place.presence.index, place.presence.bit);
+    if (record.ScanAdd == 1) image.setBit(place.scan.index, place.scan.bit);
 }
 
 bool decodeChannel(const RadioImage& image, int workMode, int group, int n, ChannelRecord& record) {
-    const BitPosition presence = presenceBit(workMode, group, n);
-    if (!isVfoGroup(workMode, group) && !image.bit(presence.index, presence.bit)) return false;
-    const std::uint32_t slot = slotAddress(workMode, group, n);
-    const std::string freq =
-        imageToStored({image.at(slot), image.at(slot + 1), image.at(slot + 2), image.at(slot + 3)});
-    if (!isImageFrequency(freq)) return false;  // an erased slot is no channel
+    const ChannelPlace place = placeOf(workMode, group, n);
+    if (!isVfoGroup(workMode, group) && !image.bit(place.presence.index, place.presence.bit)) return false;
+    const std::uint32_t slot = place.slot;
+    const FrequencyBytes freq{image.at(slot), image.at(slot + 1), image.at(slot + 2), image.at(slot + 3)};
+    if (!isDecimalImageFrequency(freq)) return false;  // an erased slot is no channel
 
     record.ChannelNumber = static_cast<std::int16_t>(n);
     record.Present = 1;
-    const BitPosition scan = scanBit(workMode, group, n);
-    record.ScanAdd = image.bit(scan.index, scan.bit) ? 1 : 0;
-    record.RxFrequency.set(freq);
-    ImageMapper io = ImageMapper::unpacker(image);
+    record.ScanAdd = image.bit(place.scan.index, place.scan.bit) ? 1 : 0;
+    imageToStored(freq, record.RxFrequency.bytes());
+    ImageUnpacker io(image);
     mapSlotFields(io, slot, record);
     return true;
 }

@@ -12,6 +12,14 @@ namespace mv52 {
 
 // Trailing spaces removed, then everything from the first NUL on removed.
 std::string cleanText(std::string_view text);
+// The same as a view into `text`. Inline, with a plain loop: the texts are a few characters
+// long and the codecs clean one per channel.
+inline std::string_view cleanView(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\0') return text.substr(0, i);
+    return text;
+}
 
 template <std::size_t N>
 class FixedText {

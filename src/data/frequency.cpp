@@ -15,13 +15,6 @@ bool isEmptyFrequency(std::string_view stored) {
     return clean.empty() || clean == kErased;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 }  // namespace
 
 std::string bandTextForWorkMode(int workMode) {
@@ -99,25 +92,34 @@ std::string enteredToStored(std::string_view entered, double lowerLimit) {
 }
 
 FrequencyBytes storedToImage(std::string_view stored) {
-    FrequencyBytes bytes{0xFF, 0xFF, 0xFF, 0xFF};
-    if (isEmptyFrequency(stored)) return bytes;
-    std::string digits = cleanText(stored);
-    if (digits.size() < 8) digits.append(8 - digits.size(), '0');
-    // Only eight decimal digits are a frequency the radio understands.
-    if (digits.size() != 8 || !isDigits(digits)) return bytes;
+    // Only eight decimal digits (fewer are padded with zeros) are a frequency the radio
+    // understands; an empty or erased ("FFFFFFFF") text is none. The encoder converts every
+    // channel of the document, so the eight digits are checked and packed as one word.
+    constexpr FrequencyBytes kNone{0xFF, 0xFF, 0xFF, 0xFF};
+    const std::string_view clean = cleanView(stored);
+    if (clean.empty() || clean.size() > 8) return kNone;
+    // Character i in bits 8i to 8i + 7, built in a register (a word stored byte by byte and
+    // read back at once would stall the processor).
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const unsigned char c = i < clean.size() ? static_cast<unsigned char>(clean[i]) : '0';
+        word |= std::uint64_t{c} << (8 * i);
+    }
+    // Every byte 0x30-0x39: its high half is 3, and adding 6 to its low half does not change
+    // that (no carry crosses a byte whose high half is 3).
+    constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull;
+    constexpr std::uint64_t kThrees = 0x3030303030303030ull;
+    if ((word & kHigh) != kThrees || ((word + 0x0606060606060606ull) & kHigh) != kThrees) return kNone;
+    FrequencyBytes bytes;
     for (std::size_t k = 0; k < 4; ++k)
-        bytes[k] = static_cast<std::uint8_t>(hexDigit(digits[2 * k]) * 16 + hexDigit(digits[2 * k + 1]));
+        bytes[k] = static_cast<std::uint8_t>(((word >> (16 * k)) & 0x0F) << 4 | ((word >> (16 * k + 8)) & 0x0F));
     return bytes;
 }
 
 std::string imageToStored(const FrequencyBytes& bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        text += kHex[b >> 4];
-        text += kHex[b & 0x0F];
-    }
-    return text;
+    std::array<char, 8> stored;
+    imageToStored(bytes, stored);
+    return std::string(stored.begin(), stored.end());
 }
 
 bool isImageFrequency(std::string_view storedFromImage) { return isDigits(storedFromImage); }

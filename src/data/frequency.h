@@ -57,8 +57,21 @@ using FrequencyBytes = std::array<std::uint8_t, 4>;
 FrequencyBytes storedToImage(std::string_view stored);
 // Each byte as two upper-case hexadecimal digits.
 std::string imageToStored(const FrequencyBytes& bytes);
+inline void imageToStored(const FrequencyBytes& bytes, std::array<char, 8>& stored) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    for (std::size_t k = 0; k < 4; ++k) {
+        stored[2 * k] = kHex[bytes[k] >> 4];
+        stored[2 * k + 1] = kHex[bytes[k] & 0x0F];
+    }
+}
 // True when the image text is a frequency (eight decimal digits) and so a channel.
 bool isImageFrequency(std::string_view storedFromImage);
+// The same of the bytes themselves: every half-byte 0 to 9.
+inline bool isDecimalImageFrequency(const FrequencyBytes& bytes) {
+    for (std::uint8_t b : bytes)
+        if ((b >> 4) > 9 || (b & 0x0F) > 9) return false;
+    return true;
+}
 
 std::string displayFormat(double mhz);  // "#0.00000"
 

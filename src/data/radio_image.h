@@ -20,9 +20,16 @@ public:
     // group enable bits, "VFO" slots and packed option bytes the encoder builds bit by bit.
     void preTransferFill();
 
-    // Checked access; an index outside 0x0000-0x5CC0 throws std::out_of_range.
-    std::uint8_t at(std::uint32_t index) const;
-    void set(std::uint32_t index, std::uint8_t value);
+    // Checked access; an index outside 0x0000-0x5CC0 throws std::out_of_range. Inline: the
+    // codecs make some thirty thousand of these calls per image.
+    std::uint8_t at(std::uint32_t index) const {
+        if (index >= kSize) throwOutOfRange();
+        return bytes_[index];
+    }
+    void set(std::uint32_t index, std::uint8_t value) {
+        if (index >= kSize) throwOutOfRange();
+        bytes_[index] = value;
+    }
     void setBit(std::uint32_t index, int bit) {
         set(index, static_cast<std::uint8_t>(at(index) | (1u << static_cast<unsigned>(bit))));
     }
@@ -36,6 +43,7 @@ public:
     bool operator==(const RadioImage&) const = default;
 
 private:
+    [[noreturn]] static void throwOutOfRange();
     std::array<std::uint8_t, kSize> bytes_{};
 };
 

@@ -6,13 +6,7 @@
 
 namespace mv52 {
 
-std::size_t ChannelTable::index(int workMode, int group, int position) {
-    if (workMode < 0 || workMode >= kWorkModeCount || group < 1 || group > kMaxGroups ||
-        position < 1 || position > kSlotsPerGroup)
-        throw std::out_of_range("channel position outside the table");
-    return static_cast<std::size_t>(((workMode * kMaxGroups) + (group - 1)) * kSlotsPerGroup +
-                                    (position - 1));
-}
+void ChannelTable::throwOutOfRange() { throw std::out_of_range("channel position outside the table"); }
 
 bool Document::appendChannel(int workMode, int group, int number,
                              const std::string& enteredFrequency) {

@@ -48,14 +48,21 @@ struct DocumentHeader {
 class ChannelTable {
 public:
     ChannelRecord& slot(int workMode, int group, int position) {
-        return slots_.at(index(workMode, group, position));
+        return slots_[index(workMode, group, position)];
     }
     const ChannelRecord& slot(int workMode, int group, int position) const {
-        return slots_.at(index(workMode, group, position));
+        return slots_[index(workMode, group, position)];
     }
 
 private:
-    static std::size_t index(int workMode, int group, int position);
+    // Inline: the codecs reach every position of the table on each pass.
+    static std::size_t index(int workMode, int group, int position) {
+        if (workMode < 0 || workMode >= kWorkModeCount || group < 1 || group > kMaxGroups || position < 1 ||
+            position > kSlotsPerGroup)
+            throwOutOfRange();
+        return static_cast<std::size_t>(((workMode * kMaxGroups) + (group - 1)) * kSlotsPerGroup + (position - 1));
+    }
+    [[noreturn]] static void throwOutOfRange();
     std::array<ChannelRecord, kWorkModeCount * kMaxGroups * kSlotsPerGroup> slots_{};
 };
 

@@ -1,7 +1,5 @@
 #include "options/option_map.h"
 
-#include <vector>
-
 #include "document/option_record.h"
 #include "data/image_fields.h"
 #include "data/radio_image.h"
@@ -20,19 +18,21 @@ constexpr GroupBases kGroupBases[2] = {{0x4580, 0x45C0, 0x4840, 0x4800, 15},
                                        {0x45A0, 0x45E0, 0x4850, 0x4802, 12}};
 
 // The whole option map in image order. Both directions read this one function.
-void mapOptions(ImageMapper& io, OptionFields fields) {
+template <class Mapper>
+void mapOptions(Mapper& io, OptionFields fields) {
     OptionRecord& o = fields.options;
     FurtherOptions& f = fields.further;
 
+    // One enable bit per group with a place in the image: groups 1-8 in the first byte, the
+    // rest (to 15 or 12) from bit 0 of the second.
     for (int m = 0; m < kWorkModeCount; ++m) {
         const GroupBases& b = kGroupBases[m];
-        for (std::uint32_t byteIndex = 0; byteIndex < 2; ++byteIndex) {
-            std::vector<BitField> bits;
-            for (int g = 1; g <= b.groups; ++g)
-                if (static_cast<std::uint32_t>(g - 1) / 8 == byteIndex)
-                    bits.push_back({(g - 1) % 8, 1, o.groupEnabled.at(m, g)});
-            io.packed(b.enableBits + byteIndex, bits);
-        }
+        const auto bit = [&](int g) { return BitField{(g - 1) % 8, 1, o.groupEnabled.at(m, g)}; };
+        io.packed(b.enableBits, {bit(1), bit(2), bit(3), bit(4), bit(5), bit(6), bit(7), bit(8)});
+        if (b.groups == 15)
+            io.packed(b.enableBits + 1, {bit(9), bit(10), bit(11), bit(12), bit(13), bit(14), bit(15)});
+        else
+            io.packed(b.enableBits + 1, {bit(9), bit(10), bit(11), bit(12)});
     }
     for (int m = 0; m < kWorkModeCount; ++m)
         for (int g = 1; g <= kGroupBases[m].groups; ++g) {
@@ -129,13 +129,13 @@ void packOptions(OptionFields fields, RadioImage& image) {
             if (o.emgMode1.at(m, g) > 3) o.emgMode1.at(m, g) = 0;
             if (o.emgMode2.at(m, g) > 3) o.emgMode2.at(m, g) = 0;
         }
-    ImageMapper io = ImageMapper::packer(image);
+    ImagePacker io(image);
     mapOptions(io, fields);
     packDtmfMemories(o.dtmfMemory, image);
 }
 
 void unpackOptions(OptionFields fields, const RadioImage& image) {
-    ImageMapper io = ImageMapper::unpacker(image);
+    ImageUnpacker io(image);
     mapOptions(io, fields);
     unpackDtmfMemories(fields.options.dtmfMemory, image);
 }

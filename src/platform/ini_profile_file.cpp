@@ -19,12 +19,7 @@ std::optional<std::string> slurp(const std::string& path) {
 std::string IniProfileFile::read(const std::string& path, std::string_view section,
                                  std::string_view key, std::string_view fallback,
                                  std::size_t maxChars) const {
-    std::string value(fallback);
-    if (auto text = slurp(path))
-        if (auto found = profileLookup(*text, section, key)) value = *found;
-    if (maxChars == 0) return {};
-    if (value.size() > maxChars - 1) value.resize(maxChars - 1);
-    return value;
+    return profileRead(slurp(path), section, key, fallback, maxChars);
 }
 
 bool IniProfileFile::write(const std::string& path, std::string_view section, std::string_view key,

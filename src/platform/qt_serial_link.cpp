@@ -42,8 +42,10 @@ void QtSerialLink::close() {
 
 void QtSerialLink::setReceiveThreshold(std::size_t count) {
     threshold_ = count == 0 ? 1 : count;
-    // Bytes may already wait; the check runs from the event loop, never inside this call.
-    QTimer::singleShot(0, this, &QtSerialLink::deliverWhenComplete);
+    // Enough bytes may already wait; the check runs from the event loop, never inside this
+    // call. Otherwise the next readyRead does it.
+    if (port_.isOpen() && static_cast<std::size_t>(port_.bytesAvailable()) >= threshold_)
+        QTimer::singleShot(0, this, &QtSerialLink::deliverWhenComplete);
 }
 
 void QtSerialLink::clearBuffers() {
@@ -56,6 +58,9 @@ void QtSerialLink::clearBuffers() {
 void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
     if (!port_.isOpen()) return;
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Hand the frame to the system now rather than from the next turn of the event loop: the
+    // reply cannot come before the request has left.
+    port_.flush();
 }
 
 void QtSerialLink::deliverWhenComplete() {

@@ -25,33 +25,14 @@ bool countsInRange(const DocumentHeader& h) {
 
 int usedSlots(const Document& doc, int m, int g) { return std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup); }
 
-// Parses the header bytes and the channel file into `doc` (header and used slots). A missing
-// or short channel file leaves empty records. False when the count table is out of range.
-bool parsePair(std::span<const std::uint8_t, kDataFileSize> headerBytes, const std::string& channelPath,
-               Document& doc) {
+// The header of a data file of at least 1,694 bytes; nullopt when it is shorter or its count
+// table lies outside 0 to 99.
+std::optional<DocumentHeader> parseHeader(std::span<const std::uint8_t> dataFile) {
+    if (dataFile.size() < kDataFileSize) return std::nullopt;
     DocumentHeader header;
-    readHeaderBytes(headerBytes, header);
-    if (!countsInRange(header)) return false;
-    doc.header = header;
-
-    std::size_t records = 0;
-    forEachGroup([&](int m, int g) { records += static_cast<std::size_t>(doc.count(m, g)); });
-    const std::vector<std::uint8_t> channelBytes =
-        readFilePrefix(channelPath, records * kChannelRecordSize).value_or(std::vector<std::uint8_t>{});
-
-    std::size_t offset = 0;
-    forEachGroup([&](int m, int g) {
-        for (int p = 1; p <= doc.count(m, g); ++p, offset += kChannelRecordSize) {
-            ChannelRecord& r = doc.channels.slot(m, g, p);
-            if (offset + kChannelRecordSize <= channelBytes.size())
-                readChannelBytes(std::span<const std::uint8_t, kChannelRecordSize>(
-                                     channelBytes.data() + offset, kChannelRecordSize),
-                                 r);
-            else
-                r = ChannelRecord{};
-        }
-    });
-    return true;
+    readHeaderBytes(dataFile.first<kDataFileSize>(), header);
+    if (!countsInRange(header)) return std::nullopt;
+    return header;
 }
 
 void copyUsedSlots(const Document& from, Document& to) {
@@ -61,27 +42,31 @@ void copyUsedSlots(const Document& from, Document& to) {
 }
 
 // Step shared by loading a data file and an initial data file: the parsed pair becomes the
-// saved copy and then the current document.
-void adoptParsed(Workspace& ws, const Document& parsed) {
-    ws.saved.header = parsed.header;
+// saved copy and then the current document. Nothing can fail once the header is parsed, so
+// the channel records are read straight into the saved copy. A missing or short channel file
+// leaves empty records.
+void adoptParsed(Workspace& ws, const DocumentHeader& header, std::span<const std::uint8_t> channelBytes) {
+    ws.saved.header = header;
     ws.saved.header.version.set(kDocumentVersion);
-    copyUsedSlots(parsed, ws.saved);
+    std::size_t offset = 0;
+    forEachGroup([&](int m, int g) {
+        for (int p = 1; p <= ws.saved.count(m, g); ++p, offset += kChannelRecordSize) {
+            ChannelRecord& r = ws.saved.channels.slot(m, g, p);
+            if (offset + kChannelRecordSize <= channelBytes.size())
+                readChannelBytes(channelBytes.subspan(offset).first<kChannelRecordSize>(), r);
+            else
+                r = ChannelRecord{};
+        }
+    });
     ws.current.header = ws.saved.header;
     ws.modelType = kModelType;
     ws.setBandFromWorkMode();
     copyUsedSlots(ws.saved, ws.current);
 }
 
-// Reads the pair at `path` into a fresh document; nullopt when the data file holds fewer than
-// 1,694 bytes, cannot be read or has counts outside 0 to 99.
-std::unique_ptr<Document> readPair(const std::string& path) {
-    const auto bytes = readFilePrefix(path, kDataFileSize);
-    if (!bytes || bytes->size() < kDataFileSize) return nullptr;
-    auto doc = std::make_unique<Document>();
-    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize),
-                   channelFilePath(path), *doc))
-        return nullptr;
-    return doc;
+std::vector<std::uint8_t> readChannelFile(const std::string& path) {
+    // A missing channel file is not reported: it gives empty records.
+    return readFilePrefix(path, channelFileReadLimit()).value_or(std::vector<std::uint8_t>{});
 }
 
 bool sameRecord(const ChannelRecord& a, const ChannelRecord& b) {
@@ -161,25 +146,36 @@ std::string channelFilePath(std::string_view dataFilePath) {
     return std::string(dataFilePath.substr(0, keep)) + "fre";
 }
 
+std::size_t dataFileReadLimit() { return kDataFileSize + 1; }
+
+std::size_t channelFileReadLimit() {
+    return static_cast<std::size_t>(kWorkModeCount * kMaxGroups * kSlotsPerGroup) * kChannelRecordSize;
+}
+
+LoadResult loadDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFile,
+                             std::span<const std::uint8_t> channelFile, const VersionTable& versions) {
+    const std::string version(dataFile.begin(), dataFile.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, dataFile.size())));
+    if (!isDataFileVersion(version)) return {LoadStatus::UnknownVersion, version};
+    if (!isCompatible(versions, kProgramVersion, version)) return {LoadStatus::IncompatibleVersion, version};
+    if (dataFile.size() != kDataFileSize) return {LoadStatus::WrongLength, version};
+
+    const auto header = parseHeader(dataFile);
+    if (!header) return {LoadStatus::FileError, version};
+    adoptParsed(ws, *header, channelFile);
+    return {LoadStatus::Ok, version};
+}
+
 LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions) {
     const std::string channelPath = channelFilePath(path);
     const std::string dataPath = channelPath == path ? path : settleFilePair(channelPath, path);
-    // One byte more than the format, to tell an exact length from a longer file.
-    const auto bytes = readFilePrefix(dataPath, kDataFileSize + 1);
+    const auto bytes = readFilePrefix(dataPath, dataFileReadLimit());
     if (!bytes) return {LoadStatus::FileError, {}};
-    const std::string version(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, bytes->size())));
-    if (!isDataFileVersion(version)) return {LoadStatus::UnknownVersion, version};
-    if (!isCompatible(versions, kProgramVersion, version)) return {LoadStatus::IncompatibleVersion, version};
-    if (bytes->size() != kDataFileSize) return {LoadStatus::WrongLength, version};
-
-    auto parsed = std::make_unique<Document>();
-    if (!parsePair(std::span<const std::uint8_t, kDataFileSize>(bytes->data(), kDataFileSize), channelPath,
-                   *parsed))
-        return {LoadStatus::FileError, version};
-    adoptParsed(ws, *parsed);
-    ws.untitled = false;
-    ws.fileName = path;
-    return {LoadStatus::Ok, version};
+    const LoadResult result = loadDataFileBytes(ws, *bytes, readChannelFile(channelPath), versions);
+    if (result.ok()) {
+        ws.untitled = false;
+        ws.fileName = path;
+    }
+    return result;
 }
 
 bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe) {
@@ -207,12 +203,20 @@ std::string initialDataFilePath(const std::string& programFolder, std::string_vi
 }
 
 bool loadInitialDataFile(Workspace& ws, const std::string& programFolder, InitialKind kind) {
-    const auto parsed = readPair(initialDataFilePath(programFolder, ws.bandText, kind));
-    if (!parsed) {
+    const std::string path = initialDataFilePath(programFolder, ws.bandText, kind);
+    const auto bytes = readFilePrefix(path, kDataFileSize);
+    return loadInitialDataFileBytes(ws, bytes.value_or(std::vector<std::uint8_t>{}),
+                                    bytes ? readChannelFile(channelFilePath(path)) : std::vector<std::uint8_t>{});
+}
+
+bool loadInitialDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFile,
+                              std::span<const std::uint8_t> channelFile) {
+    const auto header = parseHeader(dataFile);
+    if (!header) {
         takeSavedCopy(ws);
         return false;
     }
-    adoptParsed(ws, *parsed);
+    adoptParsed(ws, *header, channelFile);
     return true;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The data file pair: the data file (the document header) and its channel file.
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,6 +34,18 @@ std::string channelFilePath(std::string_view dataFilePath);
 // completed or discarded first, so the pair read is always a whole one.
 LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions);
 
+// The pair as bytes in memory, as loadDataFile reads it from disk: the data file up to one byte
+// past its format (so that a longer file shows) and the channel file up to the most records the
+// count table can ask for. Loading checks the same as loadDataFile and leaves the document
+// untouched on a refusal, but neither titles the document nor settles an interrupted save:
+// those belong to the files.
+LoadResult loadDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFile,
+                             std::span<const std::uint8_t> channelFile, const VersionTable& versions);
+
+// How much of each file the loaders read.
+std::size_t dataFileReadLimit();
+std::size_t channelFileReadLimit();
+
 // Takes the saved copy and writes both files, crash-safe (durable_files.h); false ("file
 // error.") when either cannot be written, in which case the saved copy is as before.
 bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe = {});
@@ -46,6 +61,10 @@ std::string initialDataFilePath(const std::string& programFolder, std::string_vi
 // Loads the initial data file without version or length checks; when it cannot be read the
 // document keeps its content and the saved copy is taken. Returns whether it was read.
 bool loadInitialDataFile(Workspace& ws, const std::string& programFolder, InitialKind kind);
+// The same from bytes; false, with the saved copy taken, when the data file is shorter than its
+// format or its counts are out of range.
+bool loadInitialDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFile,
+                              std::span<const std::uint8_t> channelFile);
 
 // Stamps the radio information and version, limits impossible counts, and copies the current
 // document to the saved copy.

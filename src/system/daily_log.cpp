@@ -1,7 +1,5 @@
 #include "system/daily_log.h"
 
-#include <fstream>
-
 #include "system/clock.h"
 #include "data/local_time.h"
 
@@ -10,6 +8,7 @@ namespace mv52 {
 std::string hexText(std::span<const std::uint8_t> bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string text;
+    text.reserve(bytes.size() * 3);
     for (std::uint8_t b : bytes) {
         if (!text.empty()) text += ' ';
         if (b >= 16) text += kHex[b >> 4];
@@ -27,9 +26,28 @@ std::string DailyLog::pathFor(std::chrono::system_clock::time_point time) const 
 void DailyLog::writeLogLine(std::string_view title, std::string_view text) {
     // One instant names the file and stamps the line, also across midnight.
     const auto now = clock_.now();
-    std::ofstream out(pathFor(now), std::ios::binary | std::ios::app);
-    if (!out) return;
-    out << formatLocalTime(now, "%Y-%m-%d %H:%M:%S") << "---" << title << ": " << text << "\r\n";
+    const auto second = std::chrono::floor<std::chrono::seconds>(now.time_since_epoch()).count();
+    if (second != stampSecond_) {
+        stampSecond_ = second;
+        stamp_ = formatLocalTime(now, "%Y-%m-%d %H:%M:%S");
+        stampPath_ = pathFor(now);
+    }
+    if (stampPath_ != filePath_ || !file_.is_open()) {
+        file_.close();
+        file_.clear();
+        filePath_.clear();
+        file_.open(stampPath_, std::ios::binary | std::ios::app);
+        if (!file_) return;
+        filePath_ = stampPath_;
+    }
+    line_.assign(stamp_).append("---").append(title).append(": ").append(text).append("\r\n");
+    file_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    file_.flush();
+    if (!file_) {
+        // Try the file afresh with the next line.
+        file_.close();
+        filePath_.clear();
+    }
 }
 
 }  // namespace mv52

@@ -1,9 +1,13 @@
 #pragma once
-// The daily log of every serial frame: <program folder>/logYYYYMMDD.txt, one line per frame,
-// the file named anew from the date at every line and opened and closed for each.
+// The daily log of every serial frame: <program folder>/logYYYYMMDD.txt, one line per frame.
+// The day's file stays open from its first line until the day (and so the file name) changes;
+// every line is handed to the system as it is written, so it is in the file even when the
+// program dies the next moment. Opening and closing the file for every frame cost more than
+// the rest of a request and reply together.
 
 #include <chrono>
 #include <cstdint>
+#include <fstream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,9 +26,11 @@ class DailyLog {
 public:
     DailyLog(std::string programFolder, const Clock& clock) : folder_(std::move(programFolder)), clock_(clock) {}
     virtual ~DailyLog() = default;
+    DailyLog(const DailyLog&) = delete;
+    DailyLog& operator=(const DailyLog&) = delete;
 
-    // Appends "<date and time>---<title>: <text>" CR LF; a file that cannot be written is
-    // skipped silently.
+    // Appends "<date and time>---<title>: <text>" CR LF; a file that cannot be opened or
+    // written is skipped silently (and opened afresh for the next line).
     virtual void writeLogLine(std::string_view title, std::string_view text);
 
     std::string pathForToday() const;
@@ -33,6 +39,14 @@ private:
     std::string pathFor(std::chrono::system_clock::time_point time) const;
     std::string folder_;
     const Clock& clock_;
+
+    std::ofstream file_;
+    std::string filePath_;  // the open file's path; empty when none is open
+    // The stamp and file name of the last line's second, reused while the second lasts.
+    std::chrono::system_clock::time_point::rep stampSecond_ = -1;
+    std::string stamp_;
+    std::string stampPath_;
+    std::string line_;
 };
 
 }  // namespace mv52

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 #include <vector>
 
 namespace mv52 {
@@ -75,6 +76,16 @@ std::optional<std::string> profileLookup(std::string_view fileText, std::string_
         if (auto k = keyName(line); k && sameName(*k, key)) return valueOf(line);
     }
     return std::nullopt;
+}
+
+std::string profileRead(const std::optional<std::string>& fileText, std::string_view section, std::string_view key,
+                        std::string_view fallback, std::size_t maxChars) {
+    if (maxChars == 0) return {};
+    std::string value(fallback);
+    if (fileText)
+        if (auto found = profileLookup(*fileText, section, key)) value = std::move(*found);
+    if (value.size() > maxChars - 1) value.resize(maxChars - 1);
+    return value;
 }
 
 std::string profileUpdate(std::string_view fileText, std::string_view section, std::string_view key,

@@ -25,6 +25,9 @@ public:
 // The same semantics on the text of a file, for adapters and fakes.
 std::optional<std::string> profileLookup(std::string_view fileText, std::string_view section,
                                          std::string_view key);
+// What read() returns for a file whose text is `fileText` (nullopt: there is no such file).
+std::string profileRead(const std::optional<std::string>& fileText, std::string_view section, std::string_view key,
+                        std::string_view fallback, std::size_t maxChars);
 std::string profileUpdate(std::string_view fileText, std::string_view section, std::string_view key,
                           std::string_view value);
 

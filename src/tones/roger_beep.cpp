@@ -26,7 +26,8 @@ RogerBeepEntry makeEntry(std::initializer_list<int> hz, int ms) {
 }
 
 // Byte layout of one entry: recycle times, inter time, 14 frequencies, 14 lengths.
-void mapEntry(ImageMapper& io, std::uint32_t base, RogerBeepEntry& e) {
+template <class Mapper>
+void mapEntry(Mapper& io, std::uint32_t base, RogerBeepEntry& e) {
     io.byte(base, e.recycleTimes());
     io.byte(base + 1, e.interTime());
     for (int i = 1; i <= kRogerTonesPerEntry; ++i) {
@@ -75,14 +76,14 @@ std::uint32_t rogerEntryImageAddress(int n) {
 }
 
 void packRogerBeepTable(const RogerBeepTable& table, RadioImage& image) {
-    ImageMapper io = ImageMapper::packer(image);
+    ImagePacker io(image);
     RogerBeepTable copy = table;
     for (int n = 1; n <= kRogerEntryCount; ++n)
         mapEntry(io, rogerEntryImageAddress(n), copy[static_cast<std::size_t>(n - 1)]);
 }
 
 void unpackRogerBeepTable(RogerBeepTable& table, const RadioImage& image) {
-    ImageMapper io = ImageMapper::unpacker(image);
+    ImageUnpacker io(image);
     for (int n = 1; n <= kRogerEntryCount; ++n)
         mapEntry(io, rogerEntryImageAddress(n), table[static_cast<std::size_t>(n - 1)]);
 }

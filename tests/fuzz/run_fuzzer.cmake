@@ -1,8 +1,12 @@
-# Runs one fuzzer for a bounded time on a copy of its seeds.
+# Runs one fuzzer for a bounded time on a copy of its seeds (SEEDS: a list of folders).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/corpus)
-file(GLOB seeds ${SEEDS}/*)
-file(COPY ${seeds} DESTINATION ${WORK}/corpus)
+foreach(folder ${SEEDS})
+  file(GLOB seeds ${folder}/*)
+  if(seeds)
+    file(COPY ${seeds} DESTINATION ${WORK}/corpus)
+  endif()
+endforeach()
 execute_process(COMMAND ${FUZZER} -max_total_time=20 -rss_limit_mb=2048 -artifact_prefix=${WORK}/ ${WORK}/corpus
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

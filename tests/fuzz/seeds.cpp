@@ -1,9 +1,12 @@
 // Writes seed inputs for the fuzz targets: the start-up document as a data file input and as
-// an encoded radio image.
+// an encoded radio image, link sessions that run to their end, and the installed settings and
+// version files.
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "storage/codec.h"
@@ -17,6 +20,8 @@ int main(int argc, char** argv) {
     const fs::path root = argv[1];
     fs::create_directories(root / "data_file_fuzz");
     fs::create_directories(root / "image_decode_fuzz");
+    fs::create_directories(root / "link_session_fuzz");
+    fs::create_directories(root / "settings_file_fuzz");
 
     auto ws = mv52::Workspace::create();
     mv52::buildStartupDocument(*ws, "20261210", "/nonexistent");
@@ -41,5 +46,25 @@ int main(int argc, char** argv) {
     mv52::encodeDocument(*ws);
     std::ofstream img(root / "image_decode_fuzz" / "startup", std::ios::binary);
     img.write(reinterpret_cast<const char*>(ws->image.bytes().data()), mv52::RadioImage::kSize);
+
+    // Link sessions: the first byte chooses read, write or write with read-back; event 1 with
+    // 255 lets the radio answer 2,048 times.
+    auto session = [&](const char* name, std::initializer_list<unsigned char> bytes) {
+        std::ofstream out(root / "link_session_fuzz" / name, std::ios::binary);
+        for (unsigned char b : bytes) out.put(static_cast<char>(b));
+    };
+    session("read", {0, 1, 255});
+    session("write", {1, 1, 255});
+    session("write-verify", {2, 1, 255, 1, 255});
+    session("wrong-model", {0x10, 1, 8});
+    session("timeouts", {0, 2, 2, 2, 1, 1, 8, 2, 1});
+
+    // The installed settings and version files, as the settings reader meets them.
+    const std::string settings = "[language]\r\nIsFirstRun=1\r\ncomPort=1\r\nHandshaking=0\r\nStopBit=0\r\nCurrentLanguage=1\r\n";
+    const std::string versions = "[Version]\r\nCurrentVersion=V200\r\nSoftVersionCount=1\r\nFirmVersionCount=1\r\n"
+                                 "[Soft]\r\nVersion0=V200\r\n[Firm]\r\nFirm0=V200V200\r\n";
+    std::ofstream ini(root / "settings_file_fuzz" / "installed", std::ios::binary);
+    ini.put(1).put(static_cast<char>(settings.size() & 0xFF)).put(static_cast<char>(settings.size() >> 8));
+    ini << settings << versions;
     return 0;
 }

@@ -23,13 +23,14 @@ TEST(RadioSimOptions, DefaultsAnswerAsTheRadio) {
     EXPECT_TRUE(p.options.imagePath.empty());
     EXPECT_TRUE(p.options.savePath.empty());
     EXPECT_FALSE(p.options.verbose);
+    EXPECT_FALSE(p.options.turnaround);
 }
 
 TEST(RadioSimOptions, EveryOptionIsRead) {
     const ParsedOptions p = parse({"--link", "/tmp/radio", "--image=in.bin", "--save", "out.bin", "--model", "LB2424X",
                                    "--firmware", "V201", "--baud", "9600", "--delay", "120", "--ignore-handshakes", "2",
                                    "--ignore-idents=3", "--bad-checksum", "16400", "--bad-checksum", "0x20:4", "--silent-at",
-                                   "8000:2", "--silent-at", "8000", "--no-end-ack", "--verbose", "--drop-writes", "16400",
+                                   "8000:2", "--silent-at", "8000", "--no-end-ack", "--verbose", "--turnaround", "--drop-writes", "16400",
                                    "--drop-writes=0x20"});
     ASSERT_EQ(p.action, ParsedOptions::Action::Run) << p.error;
     const Options& o = p.options;
@@ -47,6 +48,7 @@ TEST(RadioSimOptions, EveryOptionIsRead) {
     EXPECT_TRUE(o.faults.noEndAck);
     EXPECT_EQ(o.faults.dropWrites, (std::set<std::uint16_t>{32, 16400}));
     EXPECT_TRUE(o.verbose);
+    EXPECT_TRUE(o.turnaround);
 }
 
 TEST(RadioSimOptions, HelpEndsTheParsing) {
@@ -82,6 +84,7 @@ TEST(RadioSimOptions, BadCommandLinesAreErrors) {
         {"--drop-writes"},
         {"--verbose=yes"},
         {"--no-end-ack=1"},
+        {"--turnaround=1"},
     };
     for (const auto& args : cases) {
         const ParsedOptions p = parse(args);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <span>
 
 #include "storage/data_file.h"
 #include "storage/data_file_layout.h"
@@ -125,10 +126,44 @@ TEST_F(DataFileTest, RefusedLoadsLeaveTheDocumentUnchanged) {
         EXPECT_EQ(r.status, c.status) << c.name;
         EXPECT_EQ(target->current.header, before) << c.name;
         EXPECT_TRUE(target->untitled);
+        // The same bytes in memory are refused alike.
+        EXPECT_EQ(loadDataFileBytes(*target, c.data, readBytes(dir.file("good.fre")), kV200).status, c.status) << c.name;
+        EXPECT_EQ(target->current.header, before) << c.name;
     }
     EXPECT_EQ(loadDataFile(*target, dir.file("missing.dat"), kV200).status, LoadStatus::FileError);
     EXPECT_EQ(loadDataFile(*target, dir.path().string(), kV200).status, LoadStatus::FileError);
     EXPECT_EQ(loadDataFile(*target, dir.file("v201.dat"), pairs({{"V200", "V201"}})).status, LoadStatus::Ok);
+}
+
+TEST_F(DataFileTest, TheBytesOfAPairLoadAsTheFilesDo) {
+    const std::string path = dir.file("radio.dat");
+    ASSERT_TRUE(saveDataFile(*ws, path));
+    const std::vector<std::uint8_t> data = readBytes(path);
+    const std::vector<std::uint8_t> channels = readBytes(dir.file("radio.fre"));
+
+    auto fromFiles = Workspace::create();
+    ASSERT_TRUE(loadDataFile(*fromFiles, path, kV200).ok());
+    auto fromBytes = startup();
+    ASSERT_TRUE(loadDataFileBytes(*fromBytes, data, channels, kV200).ok());
+    EXPECT_EQ(fromBytes->current.header, fromFiles->current.header);
+    forEachGroup([&](int m, int g) {
+        for (int p = 1; p <= fromFiles->current.count(m, g); ++p)
+            EXPECT_EQ(fromBytes->current.channels.slot(m, g, p), fromFiles->current.channels.slot(m, g, p));
+    });
+    EXPECT_FALSE(documentChanged(*fromBytes));
+    // Bytes have no name: the document keeps its own.
+    EXPECT_TRUE(fromBytes->untitled);
+    EXPECT_EQ(fromBytes->fileName, "new.dat");
+
+    // A channel file that ends inside its second record: the first record is read, the
+    // records it lacks are empty.
+    auto cut = startup();
+    const std::span<const std::uint8_t> firstAndAHalf(channels.data(), kChannelRecordSize + kChannelRecordSize / 2);
+    ASSERT_TRUE(loadDataFileBytes(*cut, data, firstAndAHalf, kV200).ok());
+    ASSERT_GE(fromFiles->current.count(0, 1), 2);
+    EXPECT_EQ(cut->current.channels.slot(0, 1, 1), fromFiles->current.channels.slot(0, 1, 1));
+    EXPECT_EQ(cut->current.channels.slot(0, 1, 2), ChannelRecord{});
+    EXPECT_EQ(cut->current.count(0, 1), fromFiles->current.count(0, 1));
 }
 
 TEST_F(DataFileTest, LoadResultMessages) {

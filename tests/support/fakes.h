@@ -4,6 +4,7 @@
 #include <chrono>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,9 @@ public:
 
     std::string read(const std::string& path, std::string_view section, std::string_view key,
                      std::string_view fallback, std::size_t maxChars = 1024) const override {
-        std::string v(fallback);
-        if (auto it = files.find(path); it != files.end())
-            if (auto found = profileLookup(it->second, section, key)) v = *found;
-        return maxChars == 0 ? std::string{} : v.substr(0, maxChars - 1);
+        const auto it = files.find(path);
+        return profileRead(it == files.end() ? std::nullopt : std::optional<std::string>(it->second), section, key,
+                           fallback, maxChars);
     }
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override {

@@ -2,12 +2,15 @@
 // hardware. It prints the device path as its first line and then answers on it until SIGINT
 // or SIGTERM.
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -122,6 +125,24 @@ public:
         }
     }
 
+    // "turnaround: N round trips, median M us, mean A us, 10% L us, 90% H us".
+    void reportTurnaround() {
+        if (!options_.turnaround) return;
+        if (turnarounds_.empty()) {
+            log("turnaround: no round trips");
+            return;
+        }
+        std::vector<double> us;
+        for (const auto& t : turnarounds_) us.push_back(std::chrono::duration<double, std::micro>(t).count());
+        std::sort(us.begin(), us.end());
+        const auto at = [&](double q) { return us[static_cast<std::size_t>(q * static_cast<double>(us.size() - 1))]; };
+        const double mean = std::accumulate(us.begin(), us.end(), 0.0) / static_cast<double>(us.size());
+        char line[160];
+        std::snprintf(line, sizeof line, "turnaround: %zu round trips, median %.1f us, mean %.1f us, 10%% %.1f us, 90%% %.1f us",
+                      us.size(), at(0.5), mean, at(0.1), at(0.9));
+        log(line);
+    }
+
 private:
     struct Outgoing {
         Clock::time_point due;
@@ -180,6 +201,8 @@ private:
         }
         writeBlocked_ = false;
         if (chunk.empty()) return;
+        // The reader may answer before write() has even returned: the time is taken before.
+        const auto handedAt = Clock::now();
         const long n = pty_.write(chunk);
         if (n < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
@@ -192,6 +215,7 @@ private:
         }
         queue_.erase(queue_.begin(), queue_.begin() + n);
         writeBlocked_ = static_cast<std::size_t>(n) < chunk.size();
+        if (options_.turnaround && queue_.empty()) replyDone_ = handedAt;
     }
 
     void readInput() {
@@ -200,6 +224,10 @@ private:
             const long n = pty_.read(buf);
             if (n <= 0) return;  // EAGAIN once drained; EIO while no slave is open
             const auto now = Clock::now();
+            if (replyDone_) {
+                turnarounds_.push_back(now - *replyDone_);
+                replyDone_.reset();
+            }
             const std::span<const std::uint8_t> bytes(buf, static_cast<std::size_t>(n));
             pacer_.received(radio_.received(), bytes.size(), now);
             for (const Exchange& ex : radio_.receive(bytes, now)) {
@@ -228,6 +256,10 @@ private:
     LinePacer pacer_;
     std::deque<Outgoing> queue_;
     bool writeBlocked_ = false;
+    // --turnaround: when the last reply was all handed to the line, and each wait from then
+    // to the next request's first byte.
+    std::optional<Clock::time_point> replyDone_;
+    std::vector<Clock::duration> turnarounds_;
 };
 
 }  // namespace
@@ -269,7 +301,9 @@ int main(int argc, char** argv) {
     std::printf("%s\n", pty.devicePath().c_str());
     std::fflush(stdout);
 
-    Server(options, pty, radio, signalFd).run();
+    Server server(options, pty, radio, signalFd);
+    server.run();
+    server.reportTurnaround();
 
     if (!options.linkPath.empty()) removeLink(options.linkPath, pty.devicePath());
     if (options.verbose) std::fprintf(stderr, "%s: stopped\n", kName);

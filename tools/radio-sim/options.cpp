@@ -66,6 +66,9 @@ std::string usageText() {
            "                           there, every time (a block that no longer takes writes)\n"
            "  --no-end-ack             do not acknowledge the end request\n"
            "  --verbose                log every frame to standard error\n"
+           "  --turnaround             at exit, report on standard error how long the program\n"
+           "                           took from the last byte of each reply handed to the line\n"
+           "                           to the first byte of its next request\n"
            "  --help                   show this help\n"
            "\n"
            "Numbers are decimal or 0x-prefixed hexadecimal; N defaults to 1. Options may be\n"
@@ -113,6 +116,9 @@ ParsedOptions parseOptions(std::span<const std::string_view> args) {
         } else if (name == "--verbose") {
             if (inlineValue) return fail("--verbose takes no value");
             o.verbose = true;
+        } else if (name == "--turnaround") {
+            if (inlineValue) return fail("--turnaround takes no value");
+            o.turnaround = true;
         } else if (name == "--no-end-ack") {
             if (inlineValue) return fail("--no-end-ack takes no value");
             o.faults.noEndAck = true;

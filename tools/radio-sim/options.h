@@ -18,6 +18,7 @@ struct Options {
     unsigned baud = 0;      // 0: answer at once
     unsigned delayMs = 0;
     bool verbose = false;
+    bool turnaround = false;  // --turnaround: time the other side's turnaround, report at exit
 };
 
 struct ParsedOptions {
