@@ -117,10 +117,10 @@ bool LinkSession::openLinkPort(CommOperation operation) {
         // show one.
         const MessageStyle style = messageStyle(MessageKey::MsgCannotOpenPort);
         const std::string text = messageText(MessageKey::MsgCannotOpenPort, language_());
-        if (auto* detailed = dynamic_cast<DetailPrompter*>(&prompter_); detailed && !opened.reason.empty())
+        if (auto* detailed = dynamic_cast<DetailPrompter*>(&prompter()); detailed && !opened.reason.empty())
             detailed->askWithDetail(text, opened.reason, style.buttons, style.icon);
         else
-            prompter_.ask(text, style.buttons, style.icon);
+            prompter().ask(text, style.buttons, style.icon);
         return false;
     }
     openFailureReason_.clear();
@@ -156,6 +156,7 @@ void LinkSession::stopWaiting() {
 }
 
 void LinkSession::onDataReceived(const LinkBytes& bytes) {
+    const DailyLog::Hold hold(log_);
     log_.writeLogLine(kLogTitleReceived, hexText(bytes));
     // Outside a wait (idle, or a prompt is open) nothing is expecting a reply.
     if (!awaitingReply_) return;
@@ -320,7 +321,7 @@ bool LinkSession::identityCheck() {
     const std::string firmware = workspace_.firmwareVersion;
     const std::uint64_t generation = generation_;
     const MessageStyle style = messageStyle(MessageKey::MsgIncompatibleVersion);
-    const PromptAnswer answer = prompter_.ask(
+    const PromptAnswer answer = prompter().ask(
         composeVersionQuestion(kProgramVersion, firmware, VersionKind::Firmware, language_()), style.buttons,
         style.icon);
     if (answer == PromptAnswer::Yes && stillCurrent(generation)) hooks_.handOverToVersion(firmware);
@@ -337,6 +338,7 @@ void LinkSession::applyProgress(int address) {
 void LinkSession::endSession(bool success) {
     if (ending_) return;
     ending_ = true;
+    log_.writeHeld();
     ++generation_;
     awaitingReply_ = false;
     const CommOperation operation = workspace_.commOperation;
@@ -344,7 +346,7 @@ void LinkSession::endSession(bool success) {
     if (operation != CommOperation::None) progress_.close();
     waitTimer_.stop();
     if (link_.isOpen()) link_.close();
-    pending_.showAll([this](const std::string& text) { prompter_.ask(text, MessageButtons::Ok, MessageIcon::None); });
+    pending_.showAll([this](const std::string& text) { prompter().ask(text, MessageButtons::Ok, MessageIcon::None); });
     if (success && operation == CommOperation::Read) {
         hooks_.beforeReadDecode();
         decodeImage(workspace_);
@@ -354,11 +356,11 @@ void LinkSession::endSession(bool success) {
     }
     if (operation == CommOperation::Verify) {
         // The write itself completed before the read-back began.
-        prompter_.ask(completionText(CommOperation::Write, language_()), MessageButtons::Ok, MessageIcon::None);
+        prompter().ask(completionText(CommOperation::Write, language_()), MessageButtons::Ok, MessageIcon::None);
         showVerifyOutcome(success);
         success = verifyOutcome_ == VerifyOutcome::Verified;
     } else if (success && operation != CommOperation::None) {
-        prompter_.ask(completionText(operation, language_()), MessageButtons::Ok, MessageIcon::None);
+        prompter().ask(completionText(operation, language_()), MessageButtons::Ok, MessageIcon::None);
     }
 
     workspace_.commOperation = CommOperation::None;
@@ -387,12 +389,17 @@ void LinkSession::showVerifyOutcome(bool readBackComplete) {
                                         language_());
     }
     const MessageStyle style = messageStyle(key);
-    prompter_.ask(text, style.buttons, style.icon);
+    prompter().ask(text, style.buttons, style.icon);
+}
+
+Prompter& LinkSession::prompter() {
+    log_.writeHeld();
+    return prompter_;
 }
 
 PromptAnswer LinkSession::ask(MessageKey key, ConnectionPrompt prompt) {
     const MessageStyle style = messageStyle(key, prompt);
-    return prompter_.ask(messageText(key, language_()), style.buttons, style.icon);
+    return prompter().ask(messageText(key, language_()), style.buttons, style.icon);
 }
 
 }  // namespace mv52

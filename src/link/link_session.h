@@ -140,6 +140,9 @@ private:
     void applyProgress(int address);
     PromptAnswer ask(MessageKey key, ConnectionPrompt prompt = ConnectionPrompt::RetryCancel);
     bool stillCurrent(std::uint64_t generation) const { return generation == generation_; }
+    // Every box goes through here: the log lines held for the reply being handled reach the
+    // file before the program waits for the user.
+    Prompter& prompter();
 
     Workspace& workspace_;
     SerialLink& link_;

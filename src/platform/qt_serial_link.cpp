@@ -2,6 +2,12 @@
 
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace mv52 {
 
 QtSerialLink::QtSerialLink(PortResolver resolver, QObject* parent)
@@ -57,7 +63,24 @@ void QtSerialLink::clearBuffers() {
 
 void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
     if (!port_.isOpen()) return;
-    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    const char* data = reinterpret_cast<const char*>(bytes.data());
+    auto size = static_cast<qint64>(bytes.size());
+#ifdef Q_OS_UNIX
+    // Straight to the descriptor while Qt holds nothing unsent: QSerialPort would switch its
+    // write notifier on and off around the frame, two wake-ups of the event loop per request.
+    // Whatever the system does not take at once goes the usual way.
+    if (port_.bytesToWrite() == 0) {
+        while (size > 0) {
+            const ssize_t written = ::write(static_cast<int>(port_.handle()), data, static_cast<std::size_t>(size));
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) break;
+            data += written;
+            size -= written;
+        }
+        if (size == 0) return;
+    }
+#endif
+    port_.write(data, size);
     // Hand the frame to the system now rather than from the next turn of the event loop: the
     // reply cannot come before the request has left.
     port_.flush();

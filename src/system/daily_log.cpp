@@ -32,17 +32,28 @@ void DailyLog::writeLogLine(std::string_view title, std::string_view text) {
         stamp_ = formatLocalTime(now, "%Y-%m-%d %H:%M:%S");
         stampPath_ = pathFor(now);
     }
-    if (stampPath_ != filePath_ || !file_.is_open()) {
+    if (!held_.empty() && heldPath_ != stampPath_) writeHeld();  // the day changed while held
+    heldPath_ = stampPath_;
+    held_.append(stamp_).append("---").append(title).append(": ").append(text).append("\r\n");
+    if (holds_ == 0) writeHeld();
+}
+
+void DailyLog::writeHeld() {
+    if (held_.empty()) return;
+    if (heldPath_ != filePath_ || !file_.is_open()) {
         file_.close();
         file_.clear();
         filePath_.clear();
-        file_.open(stampPath_, std::ios::binary | std::ios::app);
-        if (!file_) return;
-        filePath_ = stampPath_;
+        file_.open(heldPath_, std::ios::binary | std::ios::app);
+        if (!file_) {
+            held_.clear();
+            return;
+        }
+        filePath_ = heldPath_;
     }
-    line_.assign(stamp_).append("---").append(title).append(": ").append(text).append("\r\n");
-    file_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    file_.write(held_.data(), static_cast<std::streamsize>(held_.size()));
     file_.flush();
+    held_.clear();
     if (!file_) {
         // Try the file afresh with the next line.
         file_.close();

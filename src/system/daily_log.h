@@ -33,6 +33,25 @@ public:
     // written is skipped silently (and opened afresh for the next line).
     virtual void writeLogLine(std::string_view title, std::string_view text);
 
+    // While held, lines are stamped when written but reach the file together, in one system
+    // call, when the hold ends or writeHeld() is called. The link holds the lines of a reply
+    // and of the request that answers it until the request has left, so that the log never
+    // delays the radio by more than the time to build a line.
+    class Hold {
+    public:
+        explicit Hold(DailyLog& log) : log_(log) { ++log_.holds_; }
+        ~Hold() {
+            if (--log_.holds_ == 0) log_.writeHeld();
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        DailyLog& log_;
+    };
+    // Hands the held lines to the file now (before anything that may wait for the user).
+    void writeHeld();
+
     std::string pathForToday() const;
 
 private:
@@ -46,7 +65,9 @@ private:
     std::chrono::system_clock::time_point::rep stampSecond_ = -1;
     std::string stamp_;
     std::string stampPath_;
-    std::string line_;
+    std::string held_;      // lines not yet in the file, all for heldPath_
+    std::string heldPath_;
+    int holds_ = 0;
 };
 
 }  // namespace mv52

@@ -283,12 +283,13 @@ public:
 
 // Everything a session needs, wired together, with a radio on the line.
 struct LinkBench {
-    LinkBench() : ws(Workspace::create()) {
+    // `fileLog`: a real daily log in place of the recording one.
+    explicit LinkBench(DailyLog* fileLog = nullptr) : ws(Workspace::create()) {
         buildStartupDocument(*ws, "20261210", "/nonexistent");
         versions.pairs = {{"V200", "V200"}};
         radio.attach(link);
         link.timerArmed = [this] { return timer.active(); };
-        session = std::make_unique<LinkSession>(*ws, link, timer, prompter, view, log, pending, versions,
+        session = std::make_unique<LinkSession>(*ws, link, timer, prompter, view, fileLog ? *fileLog : log, pending, versions,
                                                 [this] { return language; }, std::uint16_t{3}, hooks);
     }
 

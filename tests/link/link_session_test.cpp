@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "storage/codec.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+#include "system/daily_log.h"
 #include "link/fakes.h"
 #include "link/read_back.h"
 
@@ -945,6 +949,51 @@ TEST(LinkLog, EveryFrameAndReplyIsLoggedRejectedOnesToo) {
         ASSERT_NE(line.text.back(), ' ');
     }
     EXPECT_EQ(dataReplies, 1484);
+}
+
+// With the real log: the lines of a reply and of the request that answers it reach the file
+// after that request has gone, in their order, and everything is in the file before any box.
+TEST(LinkLog, LinesFollowTheRequestOutAndPrecedeEveryBox) {
+    test::TempDir dir;
+    test::FakeClock clock;
+    DailyLog log(dir.path().string(), clock);
+    LinkBench b(&log);
+    loadRadioWithPattern(b);
+    const std::string file = log.pathForToday();
+    std::size_t counted = 0;  // lines counted so far, up to `offset`
+    std::uintmax_t offset = 0;
+    const auto linesInFile = [&] {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return counted;
+        in.seekg(static_cast<std::streamoff>(offset));
+        for (char c; in.get(c); ++offset) counted += c == '\n' ? 1 : 0;
+        return counted;
+    };
+    std::vector<std::size_t> atWrite;
+    const auto radioSide = b.link.onWrite;
+    b.link.onWrite = [&](const LinkBytes& frame) {
+        atWrite.push_back(linesInFile());
+        radioSide(frame);
+    };
+    std::vector<std::size_t> atBox;
+    b.prompter.whileOpen = [&](const ScriptedPrompter::Asked&) { atBox.push_back(linesInFile()); };
+    b.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
+    b.session->startRead();
+    b.run();
+
+    ASSERT_EQ(b.link.written.size(), 1487u);
+    // Frame k (from 0) follows k replies; its own line and the reply before it come after it.
+    for (std::size_t k = 1; k < atWrite.size(); ++k) ASSERT_EQ(atWrite[k], 2 * k - 1) << k;
+    ASSERT_EQ(atBox.size(), 2u);
+    EXPECT_EQ(atBox[0], 0u);                            // the confirmation, before any frame
+    EXPECT_EQ(atBox[1], 2 * b.link.written.size());     // the completion: every line is there
+    std::ifstream in(file, std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_NE(first.find(std::string(kLogTitleSent) + ": 50 52 4F 47 52 41 4D\r"), std::string::npos);
+    std::string second;
+    std::getline(in, second);
+    EXPECT_NE(second.find(std::string(kLogTitleReceived) + ": 4C 42 6\r"), std::string::npos);
 }
 
 TEST(LinkProgress, PercentageRoundsHalvesToEven) {
