@@ -57,17 +57,16 @@ std::uint32_t slotOf(int workMode, int group, int n) {
     return 9600 + groupBase + slot;
 }
 
-// Everything of channel n's place at once, checked once: the codecs visit every channel.
 struct ChannelPlace {
     std::uint32_t slot;
     BitPosition presence;
     BitPosition scan;
 };
 
-ChannelPlace placeOf(int workMode, int group, int n) {
-    requireChannel(workMode, group, n);
-    const BitmapBases bases = bitmapBases(workMode, group);
-    return {slotOf(workMode, group, n), bitOf(bases.presence, n), bitOf(bases.scan, n)};
+ChannelPlace placeOf(const GroupPlace& group, int n) {
+    const auto k = static_cast<std::uint32_t>(n - 1);
+    const int bit = static_cast<int>(k % 8);
+    return {group.firstSlot + k * 16, {group.presence + k / 8, bit}, {group.scan + k / 8, bit}};
 }
 
 // Bytes 4-14 of a slot; both directions read this one table.
@@ -104,18 +103,28 @@ BitPosition scanBit(int workMode, int group, int n) {
     return bitOf(bitmapBases(workMode, group).scan, n);
 }
 
+GroupPlace groupPlace(int workMode, int group) {
+    requireChannel(workMode, group, 1);
+    const BitmapBases bases = bitmapBases(workMode, group);
+    return {workMode, group, groupCapacity(workMode, group), slotOf(workMode, group, 1), bases.presence, bases.scan,
+            isVfoGroup(workMode, group)};
+}
+
 void encodeChannel(RadioImage& image, int workMode, int group, const ChannelRecord& record) {
+    encodeChannel(image, groupPlace(workMode, group), record);
+}
+
+void encodeChannel(RadioImage& image, const GroupPlace& group, const ChannelRecord& record) {
     const int n = record.ChannelNumber;
-    if (n < 1 || n > groupCapacity(workMode, group)) return;  // memory channels 41-46 stay out
-    const ChannelPlace place = placeOf(workMode, group, n);
+    if (n < 1 || n > group.capacity) return;  // memory channels 41-46 stay out
+    const ChannelPlace place = placeOf(group, n);
     const std::uint32_t slot = place.slot;
 
     const FrequencyBytes freq = storedToImage(std::string_view(record.RxFrequency.bytes().data(), FrequencyText::size));
     for (std::uint32_t k = 0; k < 4; ++k) image.set(slot + k, freq[k]);
 
     ImagePacker io(image);
-    ChannelRecord copy = record;
-    mapSlotFields(io, slot, copy);
+    mapSlotFields(io, slot, const_cast<ChannelRecord&>(record));  // the packer only reads the fields
     if (record.TxToneType != 0 || record.RxToneType != 0) image.setBit(slot + 11, kToneInUseBit);
 
     image.setBit(place.presence.index, place.presence.bit);
@@ -123,8 +132,13 @@ void encodeChannel(RadioImage& image, int workMode, int group, const ChannelReco
 }
 
 bool decodeChannel(const RadioImage& image, int workMode, int group, int n, ChannelRecord& record) {
-    const ChannelPlace place = placeOf(workMode, group, n);
-    if (!isVfoGroup(workMode, group) && !image.bit(place.presence.index, place.presence.bit)) return false;
+    return decodeChannel(image, groupPlace(workMode, group), n, record);
+}
+
+bool decodeChannel(const RadioImage& image, const GroupPlace& group, int n, ChannelRecord& record) {
+    if (n < 1 || n > group.capacity) requireChannel(group.workMode, group.group, n);
+    const ChannelPlace place = placeOf(group, n);
+    if (!group.vfo && !image.bit(place.presence.index, place.presence.bit)) return false;
     const std::uint32_t slot = place.slot;
     const FrequencyBytes freq{image.at(slot), image.at(slot + 1), image.at(slot + 2), image.at(slot + 3)};
     if (!isDecimalImageFrequency(freq)) return false;  // an erased slot is no channel

@@ -18,7 +18,8 @@ void encodeDocument(Workspace& ws) {
     Document& doc = ws.current;
     forEachGroup([&](int m, int g) {
         const int count = std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup);
-        for (int p = 1; p <= count; ++p) encodeChannel(ws.image, m, g, doc.channels.slot(m, g, p));
+        const GroupPlace place = groupPlace(m, g);
+        for (int p = 1; p <= count; ++p) encodeChannel(ws.image, place, doc.channels.slot(m, g, p));
     });
     packOptions(optionFields(doc), ws.image);
     packRogerBeepTable(doc.header.rogerBeep, ws.image);
@@ -35,8 +36,9 @@ void decodeImage(Workspace& ws) {
     ws.setBandFromWorkMode();
     forEachGroup([&](int m, int g) {
         std::int16_t& count = doc.count(m, g);
-        for (int n = 1; n <= groupCapacity(m, g) && count < kSlotsPerGroup; ++n)
-            if (decodeChannel(ws.image, m, g, n, doc.channels.slot(m, g, count + 1))) ++count;
+        const GroupPlace place = groupPlace(m, g);
+        for (int n = 1; n <= place.capacity && count < kSlotsPerGroup; ++n)
+            if (decodeChannel(ws.image, place, n, doc.channels.slot(m, g, count + 1))) ++count;
     });
     unpackRogerBeepTable(doc.header.rogerBeep, ws.image);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/fixed_text.h"
 #include "data/frequency.h"
 
 namespace mv52 {
@@ -103,6 +104,37 @@ TEST(Frequency, ImageFormRoundTrip) {
     EXPECT_TRUE(isImageFrequency("00000000"));
     EXPECT_FALSE(isImageFrequency("FFFFFFFF"));
     EXPECT_FALSE(isImageFrequency("28015E00"));  // hex letters are never a frequency
+}
+
+// The packing works on whole words; against the plain reading (clean the text, pad it with
+// zeros to eight, eight digits or nothing) over every short text made of the characters that
+// matter: digits, space, NUL, a point, a hex letter.
+TEST(Frequency, ImageFormAgreesWithThePlainReadingOfAnyText) {
+    const auto plain = [](std::string_view stored) {
+        const std::string clean = cleanText(stored);
+        FrequencyBytes none{0xFF, 0xFF, 0xFF, 0xFF};
+        if (clean.empty() || clean.size() > 8) return none;
+        std::string padded = clean + std::string(8 - clean.size(), '0');
+        FrequencyBytes bytes{};
+        for (std::size_t k = 0; k < 4; ++k) {
+            const char hi = padded[2 * k], lo = padded[2 * k + 1];
+            if (hi < '0' || hi > '9' || lo < '0' || lo > '9') return none;
+            bytes[k] = static_cast<std::uint8_t>((hi - '0') << 4 | (lo - '0'));
+        }
+        return bytes;
+    };
+    const std::string alphabet("0123456789 \0.F9", 16);
+    std::uint32_t seed = 12345;
+    const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+    for (int i = 0; i < 200000; ++i) {
+        const std::size_t length = i % 5 == 0 ? next() % 11 : 8;  // mostly the document's width
+        std::string text;
+        // Runs of one kind, so that trailing spaces and early NULs come up often.
+        const unsigned tail = next() % 9;
+        for (std::size_t k = 0; k < length; ++k)
+            text += k >= length - std::min<std::size_t>(tail, length) && next() % 2 ? ' ' : alphabet[next() % alphabet.size()];
+        ASSERT_EQ(storedToImage(text), plain(text)) << '"' << text << '"';
+    }
 }
 
 }  // namespace
