@@ -5,7 +5,8 @@
 # takes from the last byte of a reply handed to the line to the first byte of its next
 # request (pseudo-terminal latency both ways included). It does so for mv52ctl and for a
 # minimal blocking serial loop (bench/minimal_loop.py) in the same run, so the two figures
-# differ only by what each program does between a reply and its next request.
+# differ only by what each program does between a reply and its next request. The loop runs
+# twice: bare, and clearing the line's buffers before each request as the program must.
 #
 # Then, as before: the whole transfer without pacing (the program's own cost per round trip)
 # and at 9600 baud (against the wire time of the bytes exchanged).
@@ -49,8 +50,13 @@ for op in read write; do
   start_sim --turnaround
   python3 "$here/minimal_loop.py" "$port" "$op"
   stop_sim
-  echo "  $op  mv52ctl:      $program"
-  echo "  $op  minimal loop: $(turnaround)"
+  loop="$(turnaround)"
+  start_sim --turnaround
+  python3 "$here/minimal_loop.py" "$port" "$op" --clear
+  stop_sim
+  echo "  $op  mv52ctl:                    $program"
+  echo "  $op  minimal loop:               $loop"
+  echo "  $op  minimal loop, buffers clear: $(turnaround)"
 done
 
 for mode in unpaced paced; do

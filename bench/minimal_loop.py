@@ -3,7 +3,10 @@
 reply's length, no log, no checks beyond the lengths. The yardstick for the link's own cost:
 bench/link_bench.sh runs it and mv52ctl against the same simulated radio.
 
-Usage: minimal_loop.py DEVICE read|write
+With --clear it also clears the line's buffers before every request, as the protocol asks of
+the program (one more system call per round trip).
+
+Usage: minimal_loop.py DEVICE read|write [--clear]
 """
 import os
 import sys
@@ -25,6 +28,13 @@ def read_exactly(fd, n):
 
 def main():
     device, operation = sys.argv[1], sys.argv[2]
+    clear = "--clear" in sys.argv[3:]
+
+    def send(frame):
+        if clear:
+            termios.tcflush(fd, termios.TCIOFLUSH)
+        os.write(fd, frame)
+
     fd = os.open(device, os.O_RDWR | os.O_NOCTTY)
     tty.setraw(fd)
     attrs = termios.tcgetattr(fd)
@@ -37,13 +47,13 @@ def main():
     read_exactly(fd, 16)
     if operation == "read":
         for address in BLOCKS:
-            os.write(fd, bytes((0x52, address >> 8, address & 0xFF, 16)))
+            send(bytes((0x52, address >> 8, address & 0xFF, 16)))
             read_exactly(fd, 22)
     else:
         data = bytes(16)
         for address in BLOCKS:
             body = bytes((address >> 8, address & 0xFF, 16)) + data
-            os.write(fd, b"W" + body + bytes((sum(body) & 0xFF, 6)))
+            send(b"W" + body + bytes((sum(body) & 0xFF, 6)))
             read_exactly(fd, 1)
     os.write(fd, b"END")
     read_exactly(fd, 1)
