@@ -204,7 +204,11 @@ struct Run {
             buildStartupDocument(*startup, "20261210", "/nonexistent");
             return startup;
         }();
-        ws = std::make_unique<Workspace>(*pristine);
+        // One workspace for the whole run, set back for each input: a fresh one per input
+        // cost more than most sessions (the sanitizer maps and unmaps large blocks).
+        static Workspace* const shared = new Workspace(*pristine);
+        *shared = *pristine;
+        ws = shared;
         versions.pairs = {{"V200", "V200"}};
         link.timerArmed = [this] { return timer.active(); };
         prompter.choices = &choices;
@@ -220,9 +224,12 @@ struct Run {
         return id;
     }
     static std::vector<std::uint8_t> memory() {
-        std::vector<std::uint8_t> bytes(sim::kMemorySize);
-        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
-        return bytes;
+        static const std::vector<std::uint8_t> pattern = [] {
+            std::vector<std::uint8_t> bytes(sim::kMemorySize);
+            for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+            return bytes;
+        }();
+        return pattern;
     }
 
     void start(std::uint8_t choice) {
@@ -346,7 +353,7 @@ struct Run {
 
     Choices choices;
     sim::RadioProtocol radio;
-    std::unique_ptr<Workspace> ws;
+    Workspace* ws = nullptr;
     FuzzLink link{radio};
     FuzzTimer timer;
     FuzzPrompter prompter;
