@@ -40,8 +40,11 @@ public:
     class Hold {
     public:
         explicit Hold(DailyLog& log) : log_(log) { ++log_.holds_; }
+        // Every hold that ends writes what is held: a reply handled inside another one's
+        // message box has sent its request when its own handler returns.
         ~Hold() {
-            if (--log_.holds_ == 0) log_.writeHeld();
+            --log_.holds_;
+            log_.writeHeld();
         }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;

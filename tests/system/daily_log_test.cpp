@@ -71,22 +71,30 @@ TEST(DailyLog, HeldLinesKeepTheirStampAndOrderAndReachTheirDaysFile) {
     {
         const DailyLog::Hold hold(log);
         log.writeLogLine(kLogTitleReceived, "52 0 0 10");
-        {
-            const DailyLog::Hold inner(log);
-            log.writeLogLine(kLogTitleSent, "52 0 10 10");
-        }
-        EXPECT_FALSE(std::filesystem::exists(day1));  // still held by the outer hold
+        log.writeLogLine(kLogTitleSent, "52 0 10 10");
+        EXPECT_FALSE(std::filesystem::exists(day1));  // held
         clock.time = localTime(2026, 12, 9, 0, 0);
         log.writeLogLine(kLogTitleSent, "2");  // a new day: the held lines go to their own day
         EXPECT_EQ(slurp(day1), "2026-12-08 23:59:00---接收数据: 52 0 0 10\r\n"
                                "2026-12-08 23:59:00---发送数据: 52 0 10 10\r\n");
+        {
+            // A reply handled while a box of the outer handler is open: written when it ends.
+            const DailyLog::Hold inner(log);
+            log.writeLogLine(kLogTitleReceived, "4C 42");
+        }
+        EXPECT_EQ(slurp(dir.file("log20261209.txt")), "2026-12-09 00:00:00---发送数据: 2\r\n"
+                                                      "2026-12-09 00:00:00---接收数据: 4C 42\r\n");
         log.writeLogLine(kLogTitleReceived, "6");
         log.writeHeld();  // as before a message box
-        EXPECT_EQ(slurp(dir.file("log20261209.txt")), "2026-12-09 00:00:00---发送数据: 2\r\n"
-                                                      "2026-12-09 00:00:00---接收数据: 6\r\n");
+        const std::string day2 = "2026-12-09 00:00:00---发送数据: 2\r\n"
+                                 "2026-12-09 00:00:00---接收数据: 4C 42\r\n"
+                                 "2026-12-09 00:00:00---接收数据: 6\r\n";
+        EXPECT_EQ(slurp(dir.file("log20261209.txt")), day2);
         log.writeLogLine(kLogTitleSent, "45 4E 44");
+        EXPECT_EQ(slurp(dir.file("log20261209.txt")), day2);  // held
     }
     EXPECT_EQ(slurp(dir.file("log20261209.txt")), "2026-12-09 00:00:00---发送数据: 2\r\n"
+                                                  "2026-12-09 00:00:00---接收数据: 4C 42\r\n"
                                                   "2026-12-09 00:00:00---接收数据: 6\r\n"
                                                   "2026-12-09 00:00:00---发送数据: 45 4E 44\r\n");
 }
