@@ -7,6 +7,8 @@
 #include "system/prompter.h"
 #include "app/settings.h"
 #include "storage/data_file.h"
+#include "exchange/radio_view.h"
+#include "lang/exchange_texts.h"
 #include "document/workspace.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
@@ -82,11 +84,17 @@ bool DocumentCommands::openFile(const std::string& path) {
         window_.cascadeChildWindows();
         return false;
     }
+    // What the windows show is what the radio gets: values no control can show are set to the
+    // radio's (the document then counts as changed, so nothing is lost unasked).
+    const std::vector<std::string> aligned = alignWithRadio(ws);
     window_.openChannelEditor();
     window_.setTitleBar();
     window_.applyLanguage();
     window_.cascadeChildWindows();
     window_.documentReplaced();
+    if (!aligned.empty())
+        window_.showNote(std::to_string(aligned.size()) + " " + text(ExchangeText::AlignedWithRadio, language()) + " " +
+                         aligned.front() + (aligned.size() > 1 ? ", ..." : ""));
     return true;
 }
 

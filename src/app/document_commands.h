@@ -34,6 +34,8 @@ public:
     // The document was replaced as a whole (new, opened, initial setting): what came before
     // can no longer be undone.
     virtual void documentReplaced() {}
+    // A passing word on the status bar.
+    virtual void showNote(const std::string& /*text*/) {}
 };
 
 struct DocumentContext {

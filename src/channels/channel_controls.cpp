@@ -89,6 +89,7 @@ ControlRow numberList(std::string name, ChannelText label, Items (*items)(const 
             c->*field = static_cast<std::int16_t>(isDigits(choice.text) ? numberFromText(choice.text, 0) : 0);
         return unsigned{kEffectNone};
     };
+    r.reference = true;
     return r;
 }
 

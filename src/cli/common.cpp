@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "exchange/radio_view.h"
+#include "lang/exchange_texts.h"
 #include "storage/data_file.h"
 #include "storage/default_document.h"
 #include "lang/messages.h"
@@ -16,7 +18,16 @@ std::unique_ptr<Workspace> startupWorkspace(const Context& ctx) {
 
 bool loadPairOrReport(Workspace& ws, const std::string& path, Context& ctx) {
     const LoadResult result = loadDataFile(ws, path, ctx.versions);
-    if (result.ok()) return true;
+    if (result.ok()) {
+        // What every view shows is what the radio gets (as the desktop program's Open does).
+        const std::vector<std::string> aligned = alignWithRadio(ws);
+        if (!aligned.empty()) {
+            ctx.err << "mv52ctl: " << path << ": " << aligned.size() << " "
+                    << text(ExchangeText::AlignedWithRadio, ctx.language) << "\n";
+            for (const std::string& line : aligned) ctx.err << "  " << line << "\n";
+        }
+        return true;
+    }
     ctx.err << loadResultMessage(result, ctx.language) << "\n";
     return false;
 }

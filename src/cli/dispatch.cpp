@@ -66,11 +66,16 @@ constexpr Command kCommands[] = {
      "in the windows with their rules, and saves it as a data file pair. A file with any fault\n"
      "(an unknown label, an item a control does not offer, a wrong type, a value out of band)\n"
      "writes nothing; every fault is printed with its line (exit 1)."},
-    {"diff", runDiff, "mv52ctl diff A B",
-     "Compares two configurations, each a data file pair (.dat) or a YAML file (.yaml), and\n"
-     "prints one line per difference by label, for example\n"
+    {"diff", runDiff, "mv52ctl diff [--all] A B",
+     "Compares two configurations, each a data file pair (.dat) or a YAML file (.yaml), as the\n"
+     "radio would hold them (each as a write followed by a read would leave it: frequencies as\n"
+     "numbers, nothing the radio does not keep), and prints one line per difference by label,\n"
+     "for example\n"
      "  CB A CH 7 Mode: FM -> AM\n"
      "  TOT: 90s -> Off\n"
+     "--all adds what only the data file holds (the memory channels M1-M6 of the 40-channel\n"
+     "groups, the group and rows the channel window shows, the date), each line marked\n"
+     "\"(data file only)\".\n"
      "Exit status as diff(1): 0 equal, 1 different, 2 trouble."},
     {"encode", runEncode, "mv52ctl encode FILE.dat IMAGE",
      "Loads a data file pair and writes the radio image it would send to a radio: all\n"
@@ -163,13 +168,13 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
     }
     // The link commands take options of their own; the others take none.
     const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger ||
-                              c->run == runExportCsv || c->run == runImportCsv;
+                              c->run == runExportCsv || c->run == runImportCsv || c->run == runDiff;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });
     const int status = stray ? kExitUsage : c->run(rest, ctx);
     // diff exits 2 for any trouble, as diff(1) does: a file it cannot read is no usage error.
-    const bool diffTrouble = c->run == runDiff && !stray && rest.size() == 2;
+    const bool diffTrouble = c->run == runDiff && !stray && rest.size() - static_cast<std::size_t>(std::count(rest.begin(), rest.end(), "--all")) == 2;
     if (status == kExitUsage && !diffTrouble) ctx.err << "Usage: " << c->usage << "\n";
     return status;
 }

@@ -60,6 +60,10 @@ struct ControlRow {
     std::function<bool(const Document&)> enabled;
     std::function<bool(const Document&)> visible;
     int group = 0;  // where the window puts it (a column, a frame); the window's own numbering
+    // A list by text that names a roger-beep entry or DTMF memory by number: an import may
+    // write a number the list does not offer yet (the entry becomes valid later in the file),
+    // checked against the final document.
+    bool reference = false;
 };
 
 // The row named `objectName`, or nullptr.

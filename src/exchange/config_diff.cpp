@@ -1,14 +1,15 @@
 #include "exchange/config_diff.h"
 
-#include <algorithm>
+#include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "data/groups.h"
-#include "document/document.h"
+#include "data/numeric.h"
+#include "document/workspace.h"
 #include "exchange/config_settings.h"
-#include "exchange/config_yaml.h"
-#include "storage/data_file_layout.h"
+#include "exchange/radio_view.h"
 
 namespace mv52 {
 namespace {
@@ -26,63 +27,24 @@ std::string channelOf(const Setting& s) {
     return s.path.size() == 4 && s.path[0] == kChannelsSection ? keyOf(s.path, 3) : std::string();
 }
 
-// The bytes the stored runs of either side cover, compared between the two sides' bytes.
-template <std::size_t N>
-void compareStored(const std::string& name, const std::array<std::uint8_t, N>& a, const std::array<std::uint8_t, N>& b,
-                   const std::set<std::size_t>& covered, std::vector<std::string>& out) {
-    auto hex = [](const std::array<std::uint8_t, N>& bytes, std::size_t from, std::size_t to) {
-        static const char* const kDigits = "0123456789abcdef";
-        std::string t;
-        for (std::size_t i = from; i < to; ++i) {
-            t += kDigits[bytes[i] >> 4];
-            t += kDigits[bytes[i] & 15];
-        }
-        return t;
-    };
-    for (auto it = covered.begin(); it != covered.end();) {
-        if (a[*it] == b[*it]) {
-            ++it;
-            continue;
-        }
-        const std::size_t from = *it;
-        std::size_t to = from;
-        while (it != covered.end() && *it == to && a[to] != b[to]) {
-            ++to;
-            ++it;
-        }
-        out.push_back("Stored " + name + " bytes " + std::to_string(from) + "-" + std::to_string(to - 1) + ": " +
-                      hex(a, from, to) + " -> " + hex(b, from, to));
-    }
+bool isFrequency(const Setting& s) { return !channelOf(s).empty() && s.path[3] == kFrequencyKey; }
+
+// "26.96500" and "26.965000" are one frequency.
+bool sameValue(const Setting& s, const std::string& other) {
+    if (s.value == other) return true;
+    if (!isFrequency(s) || !isNumeric(s.value) || !isNumeric(other)) return false;
+    const std::optional<double> a = parseNumber(s.value), b = parseNumber(other);
+    return a && b && std::abs(*a - *b) < 5e-7;
 }
 
-std::map<std::string, std::set<std::size_t>> coveredBytes(const Document& a, const Document& b) {
-    std::map<std::string, std::set<std::size_t>> covered;
-    for (const Document* d : {&a, &b})
-        for (const auto& [name, runs] : storedPatches(*d))
-            for (const auto& [offset, hex] : runs)
-                for (std::size_t i = 0; i < hex.size() / 2; ++i) covered[name].insert(offset + i);
-    return covered;
-}
-
-const ChannelRecord* channelNamed(const Document& d, const std::string& title) {
-    const std::size_t split = title.find(" CH ");
-    int m = 0, g = 0;
-    if (split == std::string::npos || !groupFromTitle(title.substr(0, split), m, g)) return nullptr;
-    const int p = d.findChannel(m, g, channelFromTitle(m, g, title.substr(split + 1)));
-    return p == 0 ? nullptr : &d.channels.slot(m, g, p);
-}
-
-}  // namespace
-
-std::vector<std::string> configDifferences(const Document& a, const Document& b) {
-    const std::vector<Setting> left = documentSettings(a);
-    const std::vector<Setting> right = documentSettings(b);
+std::vector<std::string> settingDifferences(const std::vector<Setting>& left, const std::vector<Setting>& right,
+                                            const std::string& mark) {
     std::map<std::string, std::string> rightValues;
-    for (const Setting& s : right) rightValues[keyOf(s.path, s.path.size())] = s.value;
     std::set<std::string> leftKeys, rightChannels, leftChannels;
-    for (const Setting& s : right)
+    for (const Setting& s : right) {
+        rightValues[keyOf(s.path, s.path.size())] = s.value;
         if (!channelOf(s).empty()) rightChannels.insert(channelOf(s));
-
+    }
     std::vector<std::string> out;
     for (const Setting& s : left) {
         const std::string key = keyOf(s.path, s.path.size());
@@ -90,30 +52,52 @@ std::vector<std::string> configDifferences(const Document& a, const Document& b)
         const std::string channel = channelOf(s);
         if (!channel.empty()) leftChannels.insert(channel);
         if (!channel.empty() && !rightChannels.count(channel)) {
-            if (s.path[3] == kFrequencyKey) out.push_back(channel + ": " + s.value + " -> " + kNone);
+            if (isFrequency(s)) out.push_back(mark + channel + ": " + s.value + " -> " + kNone);
             continue;
         }
         const auto it = rightValues.find(key);
         const std::string other = it == rightValues.end() ? kNone : it->second;
-        if (other != s.value) out.push_back(key + ": " + s.value + " -> " + other);
+        if (!sameValue(s, other)) out.push_back(mark + key + ": " + s.value + " -> " + other);
     }
     for (const Setting& s : right) {
         const std::string channel = channelOf(s);
-        if (!channel.empty() && !leftChannels.count(channel) && s.path[3] == kFrequencyKey)
-            out.push_back(channel + ": " + kNone + " -> " + s.value);
+        if (!channel.empty() && !leftChannels.count(channel) && isFrequency(s))
+            out.push_back(mark + channel + ": " + kNone + " -> " + s.value);
         else if (channel.empty() && !leftKeys.count(keyOf(s.path, s.path.size())))
-            out.push_back(keyOf(s.path, s.path.size()) + ": " + kNone + " -> " + s.value);
+            out.push_back(mark + keyOf(s.path, s.path.size()) + ": " + kNone + " -> " + s.value);
     }
+    return out;
+}
 
-    for (const auto& [name, offsets] : coveredBytes(a, b)) {
-        if (name == "Data file") {
-            compareStored("data file", writeHeaderBytes(a.header), writeHeaderBytes(b.header), offsets, out);
-            continue;
-        }
-        const ChannelRecord* ca = channelNamed(a, name);
-        const ChannelRecord* cb = channelNamed(b, name);
-        if (ca != nullptr && cb != nullptr) compareStored(name, writeChannelBytes(*ca), writeChannelBytes(*cb), offsets, out);
+// What the data file holds beyond the radio: the memory channels M1-M6 of the 40-channel
+// groups, the group and rows the channel window shows, the date of the last save.
+std::vector<Setting> dataFileOnly(const Document& doc) {
+    std::vector<Setting> out;
+    for (Setting& s : documentSettings(doc)) {
+        int m = 0, g = 0;
+        if (channelOf(s).empty() || !groupFromTitle(s.path[1], m, g) || isMemGroup(m, g)) continue;
+        if (channelFromTitle(m, g, s.path[2]) > 40) out.push_back(std::move(s));
     }
+    const DocumentHeader& h = doc.header;
+    auto add = [&](std::string label, std::string value) { out.push_back({{"File", std::move(label)}, std::move(value)}); };
+    add("Shown work mode", h.currentWorkMode == kWorkModeCb ? "CB" : h.currentWorkMode == kWorkModeHam ? "HAM"
+                                                                                                       : std::to_string(h.currentWorkMode));
+    for (int m = 0; m < kWorkModeCount; ++m)
+        add(std::string("Shown group of ") + (m == kWorkModeCb ? "CB" : "HAM"),
+            std::to_string(h.currentGroup.at(static_cast<std::size_t>(m))));
+    forEachGroup([&](int m, int g) { add("Shown row of " + groupTitle(m, g), std::to_string(h.currentRow.at(m, g))); });
+    add("Date", h.radioInfo.dateStamp.clean());
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> configDifferences(const Document& a, const Document& b, DiffScope scope) {
+    std::vector<std::string> out = settingDifferences(documentSettings(radioView(a)->current),
+                                                      documentSettings(radioView(b)->current), "");
+    if (scope == DiffScope::All)
+        for (std::string& line : settingDifferences(dataFileOnly(a), dataFileOnly(b), kDataFileOnly))
+            out.push_back(std::move(line));
     return out;
 }
 

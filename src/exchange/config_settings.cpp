@@ -80,13 +80,46 @@ std::string pathText(const std::vector<std::string>& path) {
     return out;
 }
 
-void choose(const ControlRow& row, Document& doc, const Setting& s, ImportResult& result) {
+// False when the control does not offer the item.
+bool choose(const ControlRow& row, Document& doc, const Setting& s, ImportResult& result) {
     // A list the document leaves empty (the emergency channels of a group without channels)
     // shows nothing, and nothing is what can be chosen.
-    if (row.kind == ControlKind::List && s.value.empty() && row.items(doc, kEnglish).empty()) return;
-    if (!applyItem(row, doc, s.value, kEnglish, &result.effects))
-        result.refusals.push_back({s.line, pathText(s.path) + ": '" + s.value + "' is not offered; it offers " +
-                                               joinedItems(row, doc)});
+    if (row.kind == ControlKind::List && s.value.empty() && row.items(doc, kEnglish).empty()) return true;
+    return applyItem(row, doc, s.value, kEnglish, &result.effects);
+}
+
+// The stored text with the point after the whole megahertz, as the grid shows it.
+std::string pointed(const std::string& stored) {
+    return stored.size() >= 2 ? stored.substr(0, 2) + "." + stored.substr(2) : stored;
+}
+
+// Whether the typed-frequency path takes `text` for the channel: a number within the group's
+// band (a group's M1-M6, which nobody types, only need to be a number of megahertz).
+bool takesTyped(const BandLimits& limits, int m, int g, int number, std::string_view text) {
+    const std::optional<double> mhz = isNumeric(text) ? parseNumber(text) : std::nullopt;
+    if (!mhz || *mhz <= 0 || *mhz >= 100) return false;
+    if (number > 40 && !isMemGroup(m, g)) return true;
+    return !checkFrequency(*mhz, limits, m, g, false).outOfRange;
+}
+
+// "NN.NNNNNN": all eight places of a stored frequency, whatever they hold.
+bool isFullStoredForm(std::string_view text) { return text.size() == 9 && text[2] == '.'; }
+std::string storedOfFullForm(std::string_view text) { return std::string(text.substr(0, 2)) + std::string(text.substr(3)); }
+// Bytes a text file cannot carry (control characters, bytes that are not ASCII) are written as
+// "0"; the stored bytes then travel under Stored.
+std::string fullStoredForm(std::string stored) {
+    stored.resize(8, '0');
+    for (char& c : stored)
+        if (c < ' ' || c > '~') c = '0';
+    return pointed(stored);
+}
+
+// A frequency the typed path would not take back (outside the group's band, zero, not a
+// number: what a read or a foreign file can hold) is written with all eight places, the form
+// an import stores as written.
+std::string exportedFrequency(const BandLimits& limits, int m, int g, const ChannelRecord& c) {
+    const std::string shown = pointed(c.RxFrequency.clean());
+    return takesTyped(limits, m, g, c.ChannelNumber, shown) ? shown : fullStoredForm(c.RxFrequency.clean());
 }
 
 const ControlRow* byLabel(const std::vector<ControlRow>& rows, std::string_view label) {
@@ -149,8 +182,9 @@ std::unique_ptr<Workspace> settingsBase() {
 }
 
 std::vector<Setting> documentSettings(const Document& source) {
-    auto copy = std::make_unique<Document>(source);
-    Document& doc = *copy;
+    auto ws = Workspace::create();
+    ws->current = source;
+    Document& doc = ws->current;
     Forms forms;
     std::vector<Setting> out;
     for (const ControlRow& r : optionControls()) out.push_back({{kOptionsSection, r.label(kEnglish)}, shownItem(r, doc, kEnglish)});
@@ -164,6 +198,7 @@ std::vector<Setting> documentSettings(const Document& source) {
         }
     forEachGroup([&](int m, int g) {
         showGroup(doc, m, g);
+        ws->setBandFromWorkMode();
         const std::string group = groupTitle(m, g);
         for (const ControlRow& r : forms.channel)
             if (r.group == static_cast<int>(ChannelGroup::GroupSettings))
@@ -173,11 +208,7 @@ std::vector<Setting> documentSettings(const Document& source) {
             const ChannelRecord& c = doc.channels.slot(m, g, p);
             forms.row = c.ChannelNumber;
             const std::string channel = channelTitle(m, g, c.ChannelNumber);
-            out.push_back({{kChannelsSection, group, channel, kFrequencyKey},
-                           [&] {
-                               const std::string clean = c.RxFrequency.clean();
-                               return clean.size() >= 2 ? clean.substr(0, 2) + "." + clean.substr(2) : clean;
-                           }()});
+            out.push_back({{kChannelsSection, group, channel, kFrequencyKey}, exportedFrequency(ws->bandLimits, m, g, c)});
             for (const ControlRow& r : forms.channel) {
                 if (r.group != static_cast<int>(ChannelGroup::Information) || (Forms::isCodeList(r) && !r.visible(doc)))
                     continue;
@@ -188,7 +219,8 @@ std::vector<Setting> documentSettings(const Document& source) {
     return out;
 }
 
-void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportResult& result) {
+void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportResult& result, SettingsScope scope,
+                   std::vector<Setting>* heldReferences) {
     Document& doc = ws.current;
     // The groups are shown one after another below; the shown group is the window's, not a setting.
     const std::int16_t shownMode = doc.header.currentWorkMode;
@@ -197,24 +229,36 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
     auto refuse = [&](const Setting& s, std::string reason) {
         result.refusals.push_back({s.line, pathText(s.path) + ": " + std::move(reason)});
     };
-    auto section = [&](const char* name, auto&& f) {
-        for (const Setting& s : settings)
-            if (!s.path.empty() && s.path[0] == name) f(s);
+    // A choice a list does not offer yet may be offered once the rest of the file is in: a
+    // reference to a DTMF memory or roger entry that comes later, an emergency channel of a
+    // channel further down. Such choices are tried again after everything else, and only
+    // refused then.
+    std::vector<const Setting*> deferred;
+    bool lastTry = false;
+    auto choice = [&](const ControlRow& row, const Setting& s) {
+        if (choose(row, doc, s, result)) return;
+        if (!lastTry) return deferred.push_back(&s);
+        if (row.reference && heldReferences != nullptr && isDigits(s.value) && s.value.size() <= 2) {
+            result.effects |= row.write(doc, {0, s.value});
+            heldReferences->push_back(s);
+            return;
+        }
+        refuse(s, "'" + s.value + "' is not offered; it offers " + joinedItems(row, doc));
     };
 
-    section(kOptionsSection, [&](const Setting& s) {
+    auto option = [&](const Setting& s) {
         const ControlRow* r = s.path.size() == 2 ? optionControlByLabel(s.path[1]) : nullptr;
         if (r == nullptr) return refuse(s, "no control of the optional features has this label");
-        choose(*r, doc, s, result);
-    });
-    section(kDtmfSection, [&](const Setting& s) {
+        choice(*r, s);
+    };
+    auto dtmf = [&](const Setting& s) {
         const ControlRow* r = nullptr;
         if (s.path.size() == 2) r = byLabel(dtmfEncodeControls(), s.path[1]);
         if (s.path.size() == 2 && r == nullptr) r = byLabel(dtmfMemoryControls(), s.path[1]);
         if (r == nullptr) return refuse(s, "no control of the DTMF window has this label");
-        choose(*r, doc, s, result);
-    });
-    section(kRogerSection, [&](const Setting& s) {
+        choice(*r, s);
+    };
+    auto roger = [&](const Setting& s) {
         int entry = 0;
         for (int n = 1; n <= kRogerEntryCount; ++n)
             if (s.path.size() >= 3 && s.path[1] == rogerTabCaption(n, kEnglish)) entry = n;
@@ -222,20 +266,40 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
         forms.rogerEntry = entry;
         const std::vector<std::string> key(s.path.begin() + 2, s.path.end());
         for (const ControlRow& r : forms.roger)
-            if (Forms::rogerKey(r) == key) return choose(r, doc, s, result);
+            if (Forms::rogerKey(r) == key) return choice(r, s);
         refuse(s, "no control of the roger-beep window has this label");
-    });
-
-    // Channels: every group named is emptied, then filled in the order given.
-    std::set<std::pair<int, int>> named;
+    };
     std::set<std::tuple<int, int, int>> seen;
-    section(kChannelsSection, [&](const Setting& s) {
-        int m = 0, g = 0;
-        if (s.path.size() < 3 || !groupFromTitle(s.path[1], m, g))
-            return refuse(s, "the groups are CB A to CB O, CB MEM, CB VFO, HAM A to HAM L, HAM MEM and HAM VFO");
-        if (named.insert({m, g}).second) doc.count(m, g) = 0;
-    });
-    section(kChannelsSection, [&](const Setting& s) {
+    auto frequency = [&](const Setting& s, int m, int g, int number) {
+        if (!seen.insert({m, g, number}).second) return refuse(s, "the channel is named twice");
+        const bool added = doc.findChannel(m, g, number) == 0;
+        if (!takesTyped(ws.bandLimits, m, g, number, s.value)) {
+            if (!isFullStoredForm(s.value)) {
+                if (number > 40 && !isMemGroup(m, g)) return refuse(s, "'" + s.value + "' is not a frequency in MHz");
+                return refuse(s, "'" + s.value + "' is outside the group's band (" + ws.bandText + ")");
+            }
+            // As a read from a radio can hold it: stored as written, band or not.
+            if (added && !doc.appendChannel(m, g, number, "")) return refuse(s, "the group is full");
+            ChannelRecord& c = doc.channels.slot(m, g, doc.findChannel(m, g, number));
+            c.RxFrequency.set(storedOfFullForm(s.value));
+            if (added) c.TxFrequency.set(storedOfFullForm(s.value));
+            return;
+        }
+        // A group's memory channels M1-M6 have no row in the grid: nobody types them, so they
+        // are taken as stored (the defaults put 28 MHz ones in 21 MHz groups).
+        if (number > 40 && !isMemGroup(m, g)) {
+            if (added && !doc.appendChannel(m, g, number, s.value)) return refuse(s, "the group is full");
+            const int p = doc.findChannel(m, g, number);
+            doc.channels.slot(m, g, p).RxFrequency.set(enteredToStored(s.value, 0.0));
+            keepWrittenDigits(doc.channels.slot(m, g, p), s.value, added);
+            return;
+        }
+        const ChannelUpdate update = updateChannelFrequency(ws, number, s.value);
+        const int p = doc.findChannel(m, g, number);
+        if (update.outOfRange || p == 0) return refuse(s, "'" + s.value + "' is refused");
+        keepWrittenDigits(doc.channels.slot(m, g, p), s.value, added);
+    };
+    auto channel = [&](const Setting& s) {
         int m = 0, g = 0;
         if (s.path.size() != 4 || !groupFromTitle(s.path[1], m, g)) return;
         const int number = channelFromTitle(m, g, s.path[2]);
@@ -244,45 +308,64 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
         ws.setBandFromWorkMode();
         forms.row = number;
         if (s.path[3] == kFrequencyKey) {
-            if (!seen.insert({m, g, number}).second) return refuse(s, "the channel is named twice");
-            const bool added = doc.findChannel(m, g, number) == 0;
-            const std::optional<double> mhz = isNumeric(s.value) ? parseNumber(s.value) : std::nullopt;
-            // A group's memory channels M1-M6 have no row in the grid: nobody types them, so
-            // they are taken as stored, band or not (the defaults put 28 MHz ones in 21 MHz groups).
-            if (number > 40 && !isMemGroup(m, g)) {
-                if (!mhz || *mhz <= 0 || *mhz >= 100) return refuse(s, "'" + s.value + "' is not a frequency in MHz");
-                if (added && !doc.appendChannel(m, g, number, s.value)) return refuse(s, "the group is full");
-                const int p = doc.findChannel(m, g, number);
-                doc.channels.slot(m, g, p).RxFrequency.set(enteredToStored(s.value, 0.0));
-                keepWrittenDigits(doc.channels.slot(m, g, p), s.value, added);
-                return;
-            }
-            if (!mhz || *mhz <= 0 || checkFrequency(*mhz, ws.bandLimits, m, g, false).outOfRange)
-                return refuse(s, "'" + s.value + "' is outside the group's band (" + ws.bandText + ")");
-            const ChannelUpdate update = updateChannelFrequency(ws, number, s.value);
-            const int p = doc.findChannel(m, g, number);
-            if (update.outOfRange || p == 0) return refuse(s, "'" + s.value + "' is refused");
-            keepWrittenDigits(doc.channels.slot(m, g, p), s.value, added);
-            return;
+            if (scope == SettingsScope::Values) return refuse(s, "a frequency is not a value of a control");
+            return frequency(s, m, g, number);
         }
         if (doc.findChannel(m, g, number) == 0) return refuse(s, "the channel has no Frequency before its settings");
         for (const ControlRow& r : forms.channel) {
             if (r.group != static_cast<int>(ChannelGroup::Information) || Forms::channelKey(r) != s.path[3]) continue;
             if (Forms::isCodeList(r) && !r.visible(doc)) continue;
-            return choose(r, doc, s, result);
+            return choice(r, s);
         }
         refuse(s, "no control of the channel window has this label, or the tone type does not show it");
-    });
-    section(kChannelsSection, [&](const Setting& s) {
+    };
+    auto groupSetting = [&](const Setting& s) {
         int m = 0, g = 0;
         if (s.path.size() != 3 || !groupFromTitle(s.path[1], m, g)) return;
         showGroup(doc, m, g);
+        ws.setBandFromWorkMode();
         for (const ControlRow& r : forms.channel)
             if (r.group == static_cast<int>(ChannelGroup::GroupSettings) && r.label(kEnglish) == s.path[2])
-                return choose(r, doc, s, result);
+                return choice(r, s);
         refuse(s, "no group setting of the channel window has this label");
-    });
-    for (const auto& [m, g] : named) revalidateGroupReferences(doc, m, g);
+    };
+    auto apply = [&](const Setting& s) {
+        const std::string& section = s.path.empty() ? std::string() : s.path[0];
+        if (section == kOptionsSection) return option(s);
+        if (section == kDtmfSection) return dtmf(s);
+        if (section == kRogerSection) return roger(s);
+        if (section != kChannelsSection) return;
+        if (s.path.size() == 4) return channel(s);
+        groupSetting(s);
+    };
+    auto each = [&](auto&& wanted) {
+        for (const Setting& s : settings)
+            if (wanted(s)) apply(s);
+    };
+    auto in = [](const char* name) { return [name](const Setting& s) { return !s.path.empty() && s.path[0] == name; }; };
+
+    each(in(kOptionsSection));
+    each(in(kDtmfSection));
+    each(in(kRogerSection));
+    // Channels: every group named is emptied, then filled in the order given.
+    std::set<std::pair<int, int>> named;
+    for (const Setting& s : settings) {
+        if (s.path.empty() || s.path[0] != kChannelsSection) continue;
+        int m = 0, g = 0;
+        if (s.path.size() < 3 || !groupFromTitle(s.path[1], m, g)) {
+            refuse(s, "the groups are CB A to CB O, CB MEM, CB VFO, HAM A to HAM L, HAM MEM and HAM VFO");
+            continue;
+        }
+        if (named.insert({m, g}).second && scope == SettingsScope::Whole) doc.count(m, g) = 0;
+    }
+    each([&](const Setting& s) { return in(kChannelsSection)(s) && s.path.size() == 4; });
+    each([&](const Setting& s) { return in(kChannelsSection)(s) && s.path.size() == 3; });
+    lastTry = true;
+    const std::vector<const Setting*> again = std::move(deferred);
+    for (const Setting* s : again) apply(*s);
+
+    if (scope == SettingsScope::Whole)
+        for (const auto& [m, g] : named) revalidateGroupReferences(doc, m, g);
     doc.header.currentWorkMode = shownMode;
     doc.header.currentGroup = shownGroups;
     ws.setBandFromWorkMode();

@@ -38,7 +38,17 @@ std::vector<Setting> documentSettings(const Document& doc);
 // and filled with its channels in the order given, then the groups' own settings. A setting
 // no control takes is refused with its line; the document is then in an unknown state, so
 // callers work on a copy.
-void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportResult& result);
+//
+// A choice a list does not offer when its turn comes is tried again once everything else is
+// in, so references are checked against the final document, not in the order of the file.
+// Scope Values applies the settings of controls only, to the channels and groups as they are
+// (no group emptied, no frequency).
+// With `heldReferences`, a reference to a roger-beep entry or DTMF memory that is not valid
+// even then is written as a number and held there, for the caller to check once the stored
+// bytes are in (they may make the entry valid).
+enum class SettingsScope { Whole, Values };
+void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportResult& result,
+                   SettingsScope scope = SettingsScope::Whole, std::vector<Setting>* heldReferences = nullptr);
 
 // The document settings are applied to: the built-in defaults, the same on every run.
 std::unique_ptr<Workspace> settingsBase();

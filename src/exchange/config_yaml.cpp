@@ -267,6 +267,20 @@ void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
     }
 }
 
+// References written before the entries they name were in: the final document must show them.
+void checkHeldReferences(const Document& doc, const std::vector<Setting>& held, ImportResult& result) {
+    if (held.empty()) return;
+    std::map<std::vector<std::string>, std::string> shown;
+    for (Setting& s : documentSettings(doc)) shown[s.path] = std::move(s.value);
+    for (const Setting& s : held) {
+        const auto it = shown.find(s.path);
+        if (it != shown.end() && it->second == s.value) continue;
+        std::string where;
+        for (std::size_t i = 1; i < s.path.size(); ++i) where += (i == 1 ? "" : " ") + s.path[i];
+        result.refusals.push_back({s.line, where + ": '" + s.value + "' names a roger-beep entry or DTMF memory that is not valid"});
+    }
+}
+
 void emitScalar(YAML::Emitter& out, const std::string& value) { out << YAML::DoubleQuoted << value; }
 
 }  // namespace
@@ -317,7 +331,7 @@ ImportResult importConfigYaml(Document& doc, std::string_view text) {
     ImportResult result;
     if (text.size() > kConfigMaxBytes) {
         result.refusals.push_back({0, "the file is larger than " + std::to_string(kConfigMaxBytes >> 20) +
-                                          " MB; a whole configuration is about 100 KB"});
+                                          " MB; a radio with every channel in use is about 1.5 MB"});
         return result;
     }
     int line = 0;
@@ -351,8 +365,8 @@ ImportResult importConfigYaml(Document& doc, std::string_view text) {
     } catch (const YAML::Exception& e) {
         result.refusals.push_back({e.mark.line + 1, "not YAML: " + e.msg});
     } catch (const Reader::TooManyKeys&) {
-        result.refusals = {{0, "more than " + std::to_string(kConfigMaxKeys) + " keys (counting those aliases repeat); a whole "
-                                "configuration has about 4,000"}};
+        result.refusals = {{0, "more than " + std::to_string(kConfigMaxKeys) + " keys (counting those aliases repeat); a radio "
+                                "with every channel in use has about 27,000"}};
     }
     if (!result.ok()) {
         sortRefusals(result);
@@ -360,8 +374,10 @@ ImportResult importConfigYaml(Document& doc, std::string_view text) {
     }
 
     auto ws = settingsBase();
-    applySettings(*ws, reader.settings, result);
+    std::vector<Setting> held;
+    applySettings(*ws, reader.settings, result, SettingsScope::Whole, &held);
     if (result.ok()) applyPatches(ws->current, reader, result);
+    if (result.ok()) checkHeldReferences(ws->current, held, result);
     if (!result.ok()) {
         sortRefusals(result);
         result.effects = 0;

@@ -16,12 +16,13 @@ namespace mv52 {
 
 struct Document;
 
-inline constexpr std::size_t kConfigMaxBytes = 2u << 20;  // a whole configuration is ~100 KB
+inline constexpr std::size_t kConfigMaxBytes = 8u << 20;  // every channel in use: ~1.5 MB
 inline constexpr std::size_t kConfigMaxValueBytes = 256;
 inline constexpr int kConfigMaxDepth = 16;
 // Keys of all maps together, counted as the file is read: aliases can repeat a map without
-// its size showing in the text. A whole configuration has about 4,000.
-inline constexpr int kConfigMaxKeys = 20000;
+// its size showing in the text. A radio with every channel of every group in use has about
+// 27,000 (and its stored bytes); the limit leaves room for that several times over.
+inline constexpr int kConfigMaxKeys = 150000;
 
 // Stored bytes the settings cannot give back: for the data file ("Data file") and each
 // channel record ("CB A CH 7"), runs of offset -> hex digits.

@@ -16,6 +16,9 @@ constexpr auto kExchangeTexts = std::to_array<KeyedText<ExchangeText>>({
     {K::MoreRefusals, {"More refusals:", "其余被拒绝的内容："}},
     {K::CannotRead, {"The file cannot be read:", "无法读取文件："}},
     {K::TooLarge, {"The file is too large to be a channel list or configuration:", "文件过大，不是信道列表或配置文件："}},
+    {K::AlignedWithRadio,
+     {"stored values that no window can show were set to what the radio would receive:",
+      "个无法显示的存储值已改为电台将接收的值："}},
 });
 static_assert(keysInOrder(kExchangeTexts));
 

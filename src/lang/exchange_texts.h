@@ -16,6 +16,7 @@ enum class ExchangeText {
     MoreRefusals,         // "more refusals:", their count follows
     CannotRead,           // before the file's name
     TooLarge,             // before the file's name
+    AlignedWithRadio,     // after a count: stored values set to what the radio would receive
 };
 
 std::string text(ExchangeText key, LanguageIndex language);

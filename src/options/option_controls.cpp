@@ -92,6 +92,11 @@ ControlRow listByText(std::string name, OptionText label, OptionGroup group,
     return row;
 }
 
+ControlRow reference(ControlRow row) {
+    row.reference = true;
+    return row;
+}
+
 template <OptionList L>
 Items fixed(LanguageIndex language, const Document&) {
     return items(L, language);
@@ -310,14 +315,14 @@ std::vector<ControlRow> buildRows() {
         list("Combo1_48", T::CwBeep, G::Right, fixed<L::CwBeep>, furtherField<&FurtherOptions::cwBeep>()),
         list("Combo1_49", T::Dim, G::Right, fixed<L::Dim>, furtherField<&FurtherOptions::dim>()),
         // Public-channel frame.
-        listByText("Combo2_6", T::PublicBot, G::Public, dtmfItems, optionField<&OptionRecord::publicBot>()),
-        listByText("Combo2_7", T::PublicEot, G::Public, dtmfItems, optionField<&OptionRecord::publicEot>()),
-        listByText("Combo2_8", T::PublicCall, G::Public, dtmfItems, optionField<&OptionRecord::publicCall>()),
+        reference(listByText("Combo2_6", T::PublicBot, G::Public, dtmfItems, optionField<&OptionRecord::publicBot>())),
+        reference(listByText("Combo2_7", T::PublicEot, G::Public, dtmfItems, optionField<&OptionRecord::publicEot>())),
+        reference(listByText("Combo2_8", T::PublicCall, G::Public, dtmfItems, optionField<&OptionRecord::publicCall>())),
         list("Combo2_0", T::PublicHiCut, G::Public, fixed<L::PublicHiCut>, optionField<&OptionRecord::publicHiCut>()),
         list("Combo2_1", T::PublicNbAnl, G::Public, fixed<L::PublicNbAnl>, optionField<&OptionRecord::publicNbAnl>()),
         list("Combo2_2", T::PublicEcho, G::Public, fixed<L::PublicEcho>, optionField<&OptionRecord::publicEcho>()),
         list("Combo2_3", T::PublicAdd10k, G::Public, fixed<L::PublicAdd10k>, optionField<&OptionRecord::publicAdd10k>()),
-        listByText("Combo1_53", T::Roger, G::Public, rogerItems, furtherField<&FurtherOptions::comChanRb>()),
+        reference(listByText("Combo1_53", T::Roger, G::Public, rogerItems, furtherField<&FurtherOptions::comChanRb>())),
         publicModeList(),
     };
     // VOX Level and VOX Delay only with VOX on.

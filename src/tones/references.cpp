@@ -14,18 +14,23 @@ constexpr int kCleanedGroups = 10;
 
 }  // namespace
 
-void cleanRogerReferences(Document& doc) {
+bool cleanRogerReferences(Document& doc) {
     const RogerBeepTable& table = doc.header.rogerBeep;
+    bool changed = false;
+    auto clean = [&](std::int16_t& v) {
+        const auto valid = static_cast<std::int16_t>(validRogerEntry(table, v));
+        changed = changed || valid != v;
+        v = valid;
+    };
     for (int m = 0; m < kWorkModeCount; ++m)
         for (int g = 1; g <= kCleanedGroups; ++g) {
             const int count = std::clamp<int>(doc.count(m, g), 0, kSlotsPerGroup);
             for (int p = 1; p <= count; ++p) {
-                ChannelRecord& r = doc.channels.slot(m, g, p);
-                r.RogerBeep = static_cast<std::int16_t>(validRogerEntry(table, r.RogerBeep));
+                clean(doc.channels.slot(m, g, p).RogerBeep);
             }
         }
-    OptionRecord& o = doc.options();
-    o.publicRoger = static_cast<std::int16_t>(validRogerEntry(table, o.publicRoger));
+    clean(doc.options().publicRoger);
+    return changed;
 }
 
 void cleanDtmfReferences(Document& doc) {

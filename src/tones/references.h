@@ -8,7 +8,8 @@ struct Document;
 
 // Replaces the roger field of every channel of groups 1-10 (both work modes) and the
 // public channel's `publicRoger` by its valid entry number; `comChanRb` is left alone.
-void cleanRogerReferences(Document& doc);
+// True when any reference changed.
+bool cleanRogerReferences(Document& doc);
 
 // Replaces every begin, end and call reference of the channels of groups 1-10 (both work
 // modes) and of the public channel by its valid code number.

@@ -20,7 +20,8 @@ RogerBeepEntry& entryIn(Document& d, int n) { return d.header.rogerBeep.at(stati
 const RogerBeepEntry& entryIn(const Document& d, int n) { return d.header.rogerBeep.at(static_cast<std::size_t>(n - 1)); }
 
 unsigned effectOf(RogerChange change) {
-    return change == RogerChange::ValidityChanged ? unsigned{kEffectRogerReferences} : unsigned{kEffectNone};
+    const bool lists = change == RogerChange::ValidityChanged || change == RogerChange::ReferencesCleaned;
+    return lists ? unsigned{kEffectRogerReferences} : unsigned{kEffectNone};
 }
 
 // A list whose position is the field's value.
@@ -111,9 +112,9 @@ RogerChange changeRogerEntry(Document& doc, int n, const std::function<void(Roge
         table = before;
         return RogerChange::Refused;
     }
-    if (wasValid == isValid) return RogerChange::Stored;
-    cleanRogerReferences(doc);
-    return RogerChange::ValidityChanged;
+    const bool cleaned = cleanRogerReferences(doc);
+    if (wasValid != isValid) return RogerChange::ValidityChanged;
+    return cleaned ? RogerChange::ReferencesCleaned : RogerChange::Stored;
 }
 
 std::vector<ControlRow> rogerBeepControls(std::function<int()> entry) {

@@ -19,12 +19,14 @@ std::vector<ControlRow> rogerBeepControls(std::function<int()> entry);
 // How a change of an entry went.
 enum class RogerChange {
     Refused,       // it would have left no entry valid: nothing was written
-    Stored,        // written; every entry kept its validity
+    Stored,        // written; every entry kept its validity and no reference changed
+    ReferencesCleaned,  // written; every entry kept its validity, references were cleaned
     ValidityChanged,  // written; references to entries now invalid were cleaned
 };
 
 // Applies `edit` to entry n (1-8) unless it would make the last valid entry invalid, and
-// cleans the references when an entry's validity changed.
+// then cleans the references, whatever changed: a reference to an entry that was already
+// invalid (a foreign file, a read) goes too.
 RogerChange changeRogerEntry(Document& doc, int n, const std::function<void(RogerBeepEntry&)>& edit);
 
 }  // namespace mv52

@@ -372,7 +372,10 @@ void ChannelWindow::reShowGrid(int row) {
     trap("frmCommChInfo_reShowGrid", [this, row] {
         fillWorkGroupList();
         writeCell(row);
-        if (row == selectedRow_) showSelected();
+        // Every control again, not only the edited row's: Enter moves the selection before the
+        // edit is saved, and an added or deleted channel changes the group's emergency lists
+        // and its valid flag whichever row is selected.
+        showSelected();
         if (selectedChannel(ws_.current, row) == nullptr) edit_->clear();
     });
 }

@@ -262,6 +262,8 @@ void MainWindow::refreshUndoActions() {
 
 void MainWindow::documentReplaced() { edits_->reset(); }
 
+void MainWindow::showNote(const std::string& text) { statusBar_->showMessage(qs(text)); }
+
 void MainWindow::runImport(MainText caption, const std::function<bool()>& import) {
     // Edits made before are steps of their own; the whole import is one more.
     children_.commitPendingEdits();

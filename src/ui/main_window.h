@@ -121,6 +121,7 @@ private:
     void applyLanguage() override { Change_Language(); }
     void endProgramNow() override;
     void documentReplaced() override;
+    void showNote(const std::string& text) override;
     // LinkSessionHooks
     void beforeReadDecode() override;
     void afterRead() override;

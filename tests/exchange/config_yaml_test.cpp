@@ -5,6 +5,10 @@
 
 #include "exchange/config_yaml.h"
 #include "exchange/exchange_documents.h"
+#include "exchange/radio_view.h"
+#include "memory_file.h"
+#include "storage/codec.h"
+#include "support/random_documents.h"
 #include "storage/data_file.h"
 #include "support/temp_dir.h"
 #include "version/version_table.h"
@@ -13,6 +17,7 @@ namespace mv52 {
 namespace {
 
 using test::readBytes;
+constexpr auto kEnglish = LanguageIndex::English;
 
 // Saves the workspace, loads it as the command line does, exports, imports and saves again.
 void expectByteIdenticalRoundTrip(Workspace& ws) {
@@ -22,6 +27,8 @@ void expectByteIdenticalRoundTrip(Workspace& ws) {
     VersionTable versions;
     versions.pairs = {{"V200", "V200"}};
     ASSERT_TRUE(loadDataFile(*loaded, dir.file("a.dat"), versions).ok());
+    alignWithRadio(*loaded);  // as every loader does
+    ASSERT_TRUE(saveDataFile(*loaded, dir.file("a.dat")));
     const std::string yaml = exportConfigYaml(loaded->current);
 
     auto imported = Workspace::create();
@@ -40,6 +47,67 @@ TEST(ConfigYaml, StartupDocumentRoundTripsByteForByte) {
 
 TEST(ConfigYaml, FullDocumentRoundTripsByteForByte) {
     auto ws = test::fullDocument();
+    expectByteIdenticalRoundTrip(*ws);
+}
+
+// A completed read: the image decoded into the start-up document.
+std::unique_ptr<Workspace> readOf(std::span<const std::uint8_t> memory) {
+    auto ws = test::startupDocument();
+    ws->image.preTransferFill();
+    std::copy(memory.begin(), memory.end(), ws->image.bytes().begin());
+    decodeImage(*ws);
+    return ws;
+}
+
+TEST(ConfigYaml, ReadsOfTheFactoryMemoryAndOfRandomImagesRoundTripByteForByte) {
+    auto factory = readOf(sim::factoryMemory());
+    expectByteIdenticalRoundTrip(*factory);
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+        test::SplitMix rng(seed);
+        auto image = Workspace::create();
+        test::randomImage(rng, image->image);
+        auto read = readOf(image->image.bytes());
+        SCOPED_TRACE(seed);
+        expectByteIdenticalRoundTrip(*read);
+    }
+}
+
+// Foreign values in every field, channels numbered as the grid numbers them.
+TEST(ConfigYaml, RandomDataFilesRoundTripByteForByte) {
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+        test::SplitMix rng(seed);
+        auto ws = Workspace::create();
+        test::randomDocument(rng, ws->current);
+        forEachGroup([&](int m, int g) {
+            std::int16_t& count = ws->current.count(m, g);
+            count = static_cast<std::int16_t>(std::clamp<int>(count, 0, groupCapacity(m, g)) % 12);
+            for (int p = 1; p <= count; ++p) ws->current.channels.slot(m, g, p).ChannelNumber = static_cast<std::int16_t>(p);
+        });
+        ws->setBandFromWorkMode();
+        SCOPED_TRACE(seed);
+        expectByteIdenticalRoundTrip(*ws);
+    }
+}
+
+TEST(ConfigYaml, ReferencesAreCheckedAgainstTheWholeFileNotItsOrder) {
+    // The options come before the DTMF memories in the file; BOT names memory 3 all the same.
+    auto ws = test::startupDocument();
+    ASSERT_TRUE(applyItem(dtmfMemoryControl(3), ws->current, "123", kEnglish));
+    ASSERT_TRUE(applyItem(*optionControlByLabel("BOT"), ws->current, "3", kEnglish));
+    const std::string yaml = exportConfigYaml(ws->current);
+    ASSERT_LT(yaml.find("BOT: \"3\""), yaml.find("Memory 3: \"123\""));
+    expectByteIdenticalRoundTrip(*ws);
+}
+
+TEST(ConfigYaml, ARadioWithEveryChannelInUseImportsWithinTheLimits) {
+    auto ws = test::startupDocument();
+    forEachGroup([&](int m, int g) {
+        test::showGroup(*ws, m, g);
+        const bool narrow = m == kWorkModeCb && g >= 13 && g <= 15;
+        for (int row = 1; row <= groupCapacity(m, g); ++row)
+            updateChannelFrequency(*ws, row, narrow ? "21.2" : m == kWorkModeCb ? "27.005" : "28.405");
+    });
+    test::showGroup(*ws, kWorkModeCb, 1);
     expectByteIdenticalRoundTrip(*ws);
 }
 
@@ -99,12 +167,12 @@ TEST(ConfigYaml, HostileFilesAreRefusedWithAClearMessageAndChangeNothing) {
         {"unknown section", "Extras:\n  a: b\n", 2, "unknown section Extras (Options, DTMF, Roger beep, Channels, Stored)"},
         {"item not offered", "Options:\n  TOT: \"7s\"\n", 2, "TOT: '7s' is not offered; it offers Off, 30s, 60s, 90s, 120s, 150s, 180s, 210s, 240s, 270s, 300s, 330s, ... (21 items)"},
         {"ten megabytes", "Options:\n  TOT: \"" + std::string(10u << 20, 'x') + "\"\n", 0,
-         "the file is larger than 2 MB; a whole configuration is about 100 KB"},
+         "the file is larger than 8 MB; a radio with every channel in use is about 1.5 MB"},
         {"long value", "Options:\n  TOT: \"" + std::string(300, 'x') + "\"\n", 2, "TOT: a value longer than 256 characters"},
         {"deep flow nesting", deepFlow, 1, "lists or maps nested deeper than 16"},
         {"deep block nesting", deepBlock, 66, "indented deeper than 128 columns"},
         {"alias bomb", aliasBomb, 0,
-         "more than 20000 keys (counting those aliases repeat); a whole configuration has about 4,000"},
+         "more than 150000 keys (counting those aliases repeat); a radio with every channel in use has about 27,000"},
         {"twice", "Options:\n  TOT: \"Off\"\n  TOT: \"90s\"\n", 3, "Options TOT appears twice"},
         {"not YAML", "Options: [a, b\n", 2, ""},
         {"not a map", "- a\n- b\n", 1, "the file must be a map of sections, not a list"},

@@ -138,6 +138,25 @@ TEST(RogerControls, SwitchingAnEntryOffCleansTheReferencesOfGroupsOneToTen) {
     EXPECT_EQ(t.choose("Combo1_0", "2"), unsigned{kEffectRogerReferences});
 }
 
+TEST(RogerControls, ARecycleOrLengthChangeOfAValidEntryCleansADanglingReference) {
+    // Entry 5 is not valid; a channel from a foreign file or a read still names it.
+    const struct {
+        const char* row;
+        const char* first;
+        const char* second;
+    } changes[] = {{"Combo1_0", "3", "2"}, {"Combo4_0", "120", "50"}};
+    for (const auto& c : changes) {
+        RogerRows t;
+        t.keepValid({1, 2});
+        ChannelRecord& dangling = t.channelUsing(0, 3, 5);
+        t.entry = 1;
+        EXPECT_EQ(t.choose(c.row, c.first), unsigned{kEffectRogerReferences}) << c.row;
+        EXPECT_EQ(dangling.RogerBeep, 0) << c.row;
+        // Nothing left to clean: nothing to refresh.
+        EXPECT_EQ(t.choose(c.row, c.second), unsigned{kEffectNone}) << c.row;
+    }
+}
+
 TEST(RogerControls, AllLengthsOfAnEntryToZeroMakeItInvalid) {
     RogerRows t;
     t.keepValid({1, 3});

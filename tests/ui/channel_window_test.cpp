@@ -63,6 +63,34 @@ TEST(ChannelWindow, EnterInAnEmptyBoxOnTheLastRowWrapsToRowOne) {
     EXPECT_EQ(rig.doc().findChannel(0, 1, 40), 0);
 }
 
+// Enter moves the selection before the edit is saved; the group's settings follow all the same.
+TEST(ChannelWindow, AddingAndDeletingByEnterRefillsTheGroupSettings) {
+    ChannelRig rig;
+    auto typeInto = [&](int row, const QString& text) {
+        rig.selectRow(row);
+        rig.key(rig.grid(), Qt::Key_Return);
+        rig.edit()->clear();
+        rig.type(text);
+        rig.key(rig.edit(), Qt::Key_Return);
+    };
+    typeInto(3, QStringLiteral("27.185"));
+    EXPECT_TRUE(rig.items("Combo1_0").contains(QStringLiteral("3")));
+    rig.choose("Combo1_0", QStringLiteral("3"));
+    EXPECT_EQ(rig.doc().options().emgChannel1.at(0, 1), 3);
+    typeInto(3, QString());
+    EXPECT_EQ(rig.doc().findChannel(0, 1, 3), 0);
+    EXPECT_FALSE(rig.items("Combo1_0").contains(QStringLiteral("3")));
+    EXPECT_NE(rig.doc().options().emgChannel1.at(0, 1), 3);
+
+    // The last channel of a group goes while another group is valid: the group's flag clears.
+    rig.doc().options().groupEnabled.at(0, 2) = 1;
+    rig.doc().appendChannel(0, 2, 1, "27.005");
+    typeInto(1, QString());
+    EXPECT_EQ(rig.doc().count(0, 1), 0);
+    EXPECT_EQ(rig.doc().options().groupEnabled.at(0, 1), 0);
+    EXPECT_EQ(rig.control("Combo1_6")->currentText(), QStringLiteral("Off"));
+}
+
 TEST(ChannelWindow, TheEditBoxTakesDigitsAndAPointOnly) {
     ChannelRig rig;
     rig.selectRow(3);
