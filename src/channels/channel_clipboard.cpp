@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view kClipHeading = "MV52 channels 1";
 constexpr int kModeGroups = 10;  // the groups whose modes follow the mode enables
 constexpr int kModePa = 4;
+constexpr int kModeCw = 5;
 
 // Every 16-bit field a clip carries, with the largest value it may hold; a clip with any
 // other value is not one this program wrote.
@@ -79,6 +80,8 @@ bool numberFromWord(std::string_view word, int smallest, int largest, int& value
 
 // The mode a pasted channel keeps in its target group, as the mode lists there offer it.
 int pastedMode(const Document& doc, int m, int g, int mode) {
+    // CW stays where the mode lists offer it: the target's rules, as a choice in its Mode box.
+    if (g <= kModeGroups && mode == kModeCw && doc.options().cwEnable > 0) return mode;
     if (g <= kModeGroups) return validMode(doc.options(), mode);
     if (isMemGroup(m, g) && mode == kModePa) return validMode(doc.options(), 0);
     return mode;

@@ -108,7 +108,8 @@ ControlRow codeList(std::string name, ChannelText label, Items (*items)(const Do
 ControlRow publicLocked(ControlRow r, const int* row) {
     r.enabled = [row](const Document& d) {
         const ChannelRecord* c = selectedChannel(d, *row);
-        return c == nullptr || c->Public == 0;
+        // Locked when the Public box shows "On"; a stored value it cannot show shows "Off".
+        return c == nullptr || c->Public != 1;
     };
     return r;
 }

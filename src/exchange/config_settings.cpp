@@ -226,8 +226,9 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
     const std::int16_t shownMode = doc.header.currentWorkMode;
     const auto shownGroups = doc.header.currentGroup;
     Forms forms;
+    std::set<const Setting*> refused;  // once each, though the options are applied twice
     auto refuse = [&](const Setting& s, std::string reason) {
-        result.refusals.push_back({s.line, pathText(s.path) + ": " + std::move(reason)});
+        if (refused.insert(&s).second) result.refusals.push_back({s.line, pathText(s.path) + ": " + std::move(reason)});
     };
     // A choice a list does not offer yet may be offered once the rest of the file is in: a
     // reference to a DTMF memory or roger entry that comes later, an emergency channel of a
@@ -237,7 +238,10 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
     bool lastTry = false;
     auto choice = [&](const ControlRow& row, const Setting& s) {
         if (choose(row, doc, s, result)) return;
-        if (!lastTry) return deferred.push_back(&s);
+        if (!lastTry) {
+            if (std::find(deferred.begin(), deferred.end(), &s) == deferred.end()) deferred.push_back(&s);
+            return;
+        }
         if (row.reference && heldReferences != nullptr && isDigits(s.value) && s.value.size() <= 2) {
             result.effects |= row.write(doc, {0, s.value});
             heldReferences->push_back(s);
@@ -344,6 +348,9 @@ void applySettings(Workspace& ws, const std::vector<Setting>& settings, ImportRe
     };
     auto in = [](const char* name) { return [name](const Setting& s) { return !s.path.empty() && s.path[0] == name; }; };
 
+    // Twice: a rule may refuse a choice until a later one is in (the last mode enable switched
+    // off before the one switched on further down); the second pass makes it.
+    each(in(kOptionsSection));
     each(in(kOptionsSection));
     each(in(kDtmfSection));
     each(in(kRogerSection));

@@ -42,10 +42,27 @@ std::vector<Setting> disagreements(const Document& doc) {
     auto self = Workspace::create();
     self->current = doc;
     const auto overItself = shownBy(readBack(doc, std::move(self))->current);
+    // The channels of each group, by title: a group whose channels the image changes (the VFO
+    // channel every read brings) offers other emergency channels, which is the grid's doing.
+    const std::vector<Setting> settings = documentSettings(doc);
+    auto channelsOf = [](const std::map<std::string, std::string>& shown, const std::string& group) {
+        std::vector<std::string> channels;
+        for (auto it = shown.lower_bound(group); it != shown.end() && it->first.rfind(group, 0) == 0; ++it)
+            if (it->first.size() > group.size() + std::string(kFrequencyKey).size() &&
+                it->first.compare(it->first.size() - std::string(kFrequencyKey).size(), std::string::npos, kFrequencyKey) == 0)
+                channels.push_back(it->first);
+        return channels;
+    };
+    std::map<std::string, std::string> own;
+    for (const Setting& s : settings) own[keyOf(s)] = s.value;
     std::vector<Setting> out;
-    for (Setting& s : documentSettings(doc)) {
+    for (Setting s : settings) {
         if (s.path.back() == kFrequencyKey) continue;  // the frequency is the grid's, not a control's
         const std::string key = keyOf(s);
+        if (s.path.size() == 3 && s.path[0] == kChannelsSection) {
+            const std::string group = s.path[0] + " " + s.path[1] + " ";
+            if (channelsOf(own, group) != channelsOf(overDefaults, group)) continue;
+        }
         const auto radio = overDefaults.find(key);
         const auto itself = overItself.find(key);
         if (radio == overDefaults.end() || itself == overItself.end()) continue;  // a channel the image does not carry
@@ -74,16 +91,18 @@ std::vector<std::string> alignWithRadio(Workspace& ws) {
     for (int round = 0; round < 4; ++round) {
         const std::vector<Setting> settings = disagreements(ws.current);
         if (settings.empty()) break;
-        const auto before = documentSettings(ws.current);
-        std::map<std::string, std::string> old;
-        for (const Setting& s : before) old[keyOf(s)] = s.value;
+        const auto before = shownBy(ws.current);
         ImportResult result;
         applySettings(ws, settings, result, SettingsScope::Values);
+        const auto after = shownBy(ws.current);
+        bool moved = false;
         for (const Setting& s : settings) {
-            std::string key;
-            for (std::size_t i = 1; i < s.path.size(); ++i) key += (i == 1 ? "" : " ") + s.path[i];
-            changed.push_back(s.path.front() + " " + key + ": " + old[keyOf(s)] + " -> " + s.value);
+            const std::string key = keyOf(s);
+            if (before.at(key) == after.at(key)) continue;  // a rule kept it: nothing to say
+            moved = true;
+            changed.push_back(key + ": " + before.at(key) + " -> " + after.at(key));
         }
+        if (!moved) break;
     }
     return changed;
 }

@@ -21,8 +21,9 @@ constexpr auto kEditTexts = std::to_array<KeyedText<EditText>>({
     {K::CutStep, {"Cut from CH %1", "从信道 %1 剪切"}},
     {K::DeleteStep, {"Delete from CH %1", "从信道 %1 删除"}},
     {K::ChannelsStayed,
-     {"%1 channel(s) could not be deleted: a group that is the only valid one keeps its last channel.",
-      "有 %1 个信道未能删除：唯一有效的组须保留其最后一个信道。"}},
+     {"%1 channel(s) could not be deleted: a group keeps its last channel while no other valid group of "
+      "the work mode holds a channel.",
+      "有 %1 个信道未能删除：本工作模式的其他有效组都没有信道时，组须保留其最后一个信道。"}},
     {K::OutOfBandSkipped,
      {"Not pasted, the frequency is outside the band of this group: CH %1.", "频率超出本组频段，未粘贴：信道 %1。"}},
     {K::PastLastRow,

@@ -90,6 +90,20 @@ void ChannelWindow::trap(const char* procedure, const std::function<void()>& bod
     trapFailures(prompter_, procedure, body);
 }
 
+void ChannelWindow::setUpGrid() {
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setColumnCount(2);
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Shift with the arrows or a click selects a range of rows for the clipboard.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setTabKeyNavigation(false);
+    grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
 void ChannelWindow::layOut() {
     workMode_ = new QComboBox(this);
     workMode_->setObjectName(QStringLiteral("Combo2"));
@@ -130,17 +144,7 @@ void ChannelWindow::layOut() {
     modeRow->addStretch(1);
 
     grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setColumnCount(2);
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Shift with the arrows or a click selects a range of rows for the clipboard.
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->setTabKeyNavigation(false);
-    grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    trap("frmCommChInfo_InitShowGridError", [this] { setUpGrid(); });
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
         trap("ShowChIfoDataOther", [this, row] { onRowSelected(row + 1); });
@@ -175,6 +179,12 @@ void ChannelWindow::layOut() {
         info->addWidget(binder_->label(row.objectName), line, 0, Qt::AlignRight);
         info->addWidget(binder_->widget(row.objectName), line, 1);
         binder_->widget(row.objectName)->installEventFilter(this);
+        // The line keeps its place while the tone type shows neither box, so nothing below moves.
+        if (secondCode) {
+            auto* place = new QWidget(information_);
+            place->setFixedSize(1, binder_->widget(row.objectName)->sizeHint().height());
+            info->addWidget(place, line, 1, Qt::AlignLeft);
+        }
         ++line;
     }
     info->setRowStretch(line, 1);
@@ -288,9 +298,14 @@ void ChannelWindow::onWorkModeChosen(int position) {
 void ChannelWindow::onGroupChosen(int position) {
     SaveShowGridData();
     if (position < 0) return;
-    if (ready_)
-        ws_.current.header.currentGroup.at(static_cast<std::size_t>(shownWorkMode(ws_.current))) =
-            static_cast<std::int16_t>(position + 1);
+    if (ready_) {
+        // A group the user chooses opens at row 1, which becomes its current row; a group shown
+        // by the window itself (opening, a work-mode choice) opens at its stored row.
+        Document& d = ws_.current;
+        const int m = shownWorkMode(d);
+        d.header.currentGroup.at(static_cast<std::size_t>(m)) = static_cast<std::int16_t>(position + 1);
+        d.header.currentRow.at(m, position + 1) = 1;
+    }
     SetGridData();
 }
 
@@ -317,7 +332,10 @@ void ChannelWindow::SetGridData() {
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             grid_->setItem(r - 1, 1, cell);
         }
-        for (int r = 1; r <= capacity; ++r) writeCell(r);
+        bool numeric = true;
+        for (int r = 1; r <= capacity; ++r) numeric = writeCell(r) && numeric;
+        // Once for the group, not once per cell: a foreign file can hold a whole group of them.
+        if (!numeric) prompter_.ask("Not IsNumeric", MessageButtons::Ok, MessageIcon::None);
         const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
         grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() +
                              2 * grid_->frameWidth());
@@ -332,15 +350,24 @@ void ChannelWindow::SetGridData() {
     });
 }
 
-void ChannelWindow::writeCell(int row) {
+bool ChannelWindow::writeCell(int row) {
     const Document& d = ws_.current;
     const int m = shownWorkMode(d);
     const int g = shownGroup(d);
     QTableWidgetItem* cell = grid_->item(row - 1, 1);
-    if (cell == nullptr) return;
+    if (cell == nullptr) return true;
     const int p = d.findChannel(m, g, row);
-    cell->setText(p == 0 ? QString()
-                         : qs(storedToDisplay(d.channels.slot(m, g, p).RxFrequency.upToNul(), ws_.bandLimits.lower).text));
+    if (p == 0) {
+        cell->setText(QString());
+        return true;
+    }
+    bool numeric = true;
+    trap("ShowChIfoData", [&] {
+        const DisplayFrequency shown = storedToDisplay(d.channels.slot(m, g, p).RxFrequency.upToNul(), ws_.bandLimits.lower);
+        cell->setText(qs(shown.text));
+        numeric = !shown.notNumeric;
+    });
+    return numeric;
 }
 
 void ChannelWindow::showGroupSettings() {
@@ -427,12 +454,15 @@ void ChannelWindow::SaveShowGridData() {
     });
 }
 
-void ChannelWindow::GridNextLine() {
-    trap("frmCommChInfo_GridNextLine", [this] {
-        const int next = grid_->currentRow() + 1 >= grid_->rowCount() ? 0 : grid_->currentRow() + 1;
-        grid_->setCurrentCell(next, 1);
-        grid_->setFocus(Qt::OtherFocusReason);
-    });
+void ChannelWindow::GridNextLine() { trap("frmCommChInfo_GridNextLine", [this] { selectNextRow(); }); }
+
+// The frequency column is the last one: the next column is column 1 of the next row.
+void ChannelWindow::GridNextCol() { trap("rmCommChInfo_GridNextCol", [this] { selectNextRow(); }); }
+
+void ChannelWindow::selectNextRow() {
+    const int next = grid_->currentRow() + 1 >= grid_->rowCount() ? 0 : grid_->currentRow() + 1;
+    grid_->setCurrentCell(next, 1);
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 bool ChannelWindow::gridKey(QKeyEvent* key) {
@@ -468,7 +498,10 @@ bool ChannelWindow::editKey(QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         // An empty box moves to the next row; a frequency moves past the last column, which is
         // the next row too. The grid taking the focus saves the edit.
-        GridNextLine();
+        if (edit_->text().isEmpty())
+            GridNextLine();
+        else
+            GridNextCol();
         return true;
     }
     if (key->key() == Qt::Key_Escape) {

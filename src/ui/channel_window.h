@@ -57,6 +57,7 @@ public:
     void SaveShowGridData();
     // Selects the next row, after the last one row 1, and gives the grid the focus.
     void GridNextLine();
+    void GridNextCol();
     // The work mode, group, grid and settings shown again; the group's current row selected.
     void showDocument() override;
     // The clipboard of the grid's selected rows: Ctrl+C, Ctrl+X, Ctrl+V, Delete.
@@ -82,7 +83,10 @@ private:
     void onRowSelected(int row);
     void showSelected();
     void showGroupSettings();
-    void writeCell(int row);
+    // False when the stored frequency is not a number (the cell then shows the lower band limit).
+    bool writeCell(int row);
+    void setUpGrid();
+    void selectNextRow();
     bool gridKey(QKeyEvent* key);
     bool editKey(QKeyEvent* key);
     void trap(const char* procedure, const std::function<void()>& body);

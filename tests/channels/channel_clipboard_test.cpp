@@ -115,6 +115,17 @@ TEST(ChannelClipboard, APastedModeFollowsTheTargetGroupsModeRules) {
     show(*ws, CB, 2);
     pasteChannelRows(*ws, 1, clip);
     EXPECT_EQ(channel(d, CB, 2, 1)->Mode, 0);  // PA is not enabled
+
+    // CW where the Mode box of the target offers it, FM where it does not.
+    d.channels.slot(CB, 1, 1).Mode = 5;
+    show(*ws, CB, 1);
+    const ChannelClip cw = copyChannelRows(d, {1});
+    show(*ws, CB, 2);
+    for (const int enabled : {1, 0}) {
+        d.options().cwEnable = static_cast<std::int16_t>(enabled);
+        pasteChannelRows(*ws, 1, cw);
+        EXPECT_EQ(channel(d, CB, 2, 1)->Mode, enabled ? 5 : 0) << enabled;
+    }
 }
 
 TEST(ChannelClipboard, DeleteFollowsTheDeleteRulesRowByRow) {

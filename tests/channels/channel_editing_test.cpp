@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "channels/channel_controls.h"
 #include "channels/channel_editing.h"
+#include "document/control_row.h"
 #include "data/radio_image.h"
 #include "document/workspace.h"
 #include "options/option_map.h"
@@ -166,6 +168,28 @@ TEST(ChannelEditing, ChannelNamesBothWays) {
     }
     EXPECT_EQ(GetCHID("X3"), 0);
     EXPECT_EQ(GetCHID(""), 0);
+}
+
+}  // namespace
+}  // namespace mv52
+
+namespace mv52 {
+namespace {
+
+// The Public box shows "Off" for a stored value it has no item for; what it shows is what locks.
+TEST(ChannelControls, ThePublicLockFollowsWhatThePublicBoxShows) {
+    auto ws = Workspace::create();
+    applyDefaultDocument(*ws, "20261210");
+    Document& d = ws->current;
+    int row = 1;
+    const std::vector<ControlRow> rows = channelControls(row);
+    const ControlRow& hiCut = *findControl(rows, "Combo8_2");
+    ChannelRecord& c = d.channels.slot(kWorkModeCb, 1, d.findChannel(kWorkModeCb, 1, 1));
+    for (const auto& [stored, locked] : {std::pair{0, false}, {1, true}, {2, false}, {-1, false}}) {
+        c.Public = static_cast<std::int16_t>(stored);
+        EXPECT_EQ(shownItem(*findControl(rows, "Combo8_9"), d, LanguageIndex::English), locked ? "On" : "Off") << stored;
+        EXPECT_EQ(hiCut.enabled(d), !locked) << stored;
+    }
 }
 
 }  // namespace

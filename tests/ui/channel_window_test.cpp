@@ -91,6 +91,26 @@ TEST(ChannelWindow, AddingAndDeletingByEnterRefillsTheGroupSettings) {
     EXPECT_EQ(rig.control("Combo1_6")->currentText(), QStringLiteral("Off"));
 }
 
+TEST(ChannelWindow, ChoosingAGroupSelectsRowOneAndStoresIt) {
+    ChannelRig rig;
+    rig.doc().header.currentRow.at(0, 2) = 7;
+    rig.choose("Combo6", QStringLiteral("B"));
+    EXPECT_EQ(rig.grid()->currentRow(), 0);
+    EXPECT_EQ(rig.doc().header.currentRow.at(0, 2), 1);
+}
+
+TEST(ChannelWindow, AStoredFrequencyThatIsNotANumberIsSaidOnceForTheGroup) {
+    ChannelRig rig;
+    for (int row : {2, 3}) {
+        rig.doc().appendChannel(0, 1, row, "27.005");
+        rig.doc().channels.slot(0, 1, rig.doc().findChannel(0, 1, row)).RxFrequency.set("27A05000");
+    }
+    rig.prompter.asked.clear();
+    rig.channels().SetGridData();
+    ASSERT_EQ(rig.prompter.asked.size(), 1u);
+    EXPECT_EQ(rig.prompter.asked.front().text, "Not IsNumeric");
+}
+
 TEST(ChannelWindow, TheEditBoxTakesDigitsAndAPointOnly) {
     ChannelRig rig;
     rig.selectRow(3);
@@ -141,6 +161,21 @@ TEST(ChannelWindow, ToneTypeShowsItsCodeBoxWithTheEarlierCode) {
     EXPECT_FALSE(rig.control("Combo8_20")->isVisible());
     rig.choose("Combo8_18", QStringLiteral("DCS"));
     EXPECT_EQ(rig.control("Combo8_20")->currentText().toStdString(), "D_006(036N)");
+}
+
+TEST(ChannelWindow, ChoosingAToneTypeMovesNoLineBelow) {
+    ChannelRig rig;
+    rig.selectRow(1);
+    auto rogerTop = [&] {
+        QCoreApplication::processEvents();
+        return rig.control("Combo8_11")->mapTo(&rig.channels(), QPoint(0, 0)).y();
+    };
+    rig.choose("Combo8_18", QStringLiteral("Off"));
+    rig.choose("Combo8_17", QStringLiteral("Off"));
+    const int withoutCodes = rogerTop();
+    rig.choose("Combo8_18", QStringLiteral("DCS"));
+    rig.choose("Combo8_17", QStringLiteral("CTCSS"));
+    EXPECT_EQ(rogerTop(), withoutCodes);
 }
 
 TEST(ChannelWindow, PublicLocksTheSettingsItTakesFromThePublicChannel) {
