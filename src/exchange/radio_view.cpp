@@ -1,6 +1,7 @@
 #include "exchange/radio_view.h"
 
 #include <map>
+#include <string_view>
 
 #include "document/workspace.h"
 #include "exchange/config_settings.h"
@@ -27,6 +28,12 @@ std::unique_ptr<Workspace> readBack(const Document& doc, std::unique_ptr<Workspa
     return base;
 }
 
+std::unique_ptr<Workspace> readBackOverItself(const Document& doc) {
+    auto self = Workspace::create();
+    self->current = doc;
+    return readBack(doc, std::move(self));
+}
+
 std::map<std::string, std::string> shownBy(const Document& doc) {
     std::map<std::string, std::string> shown;
     for (Setting& s : documentSettings(doc)) shown[keyOf(s)] = std::move(s.value);
@@ -39,18 +46,15 @@ std::map<std::string, std::string> shownBy(const Document& doc) {
 // the other.
 std::vector<Setting> disagreements(const Document& doc) {
     const auto overDefaults = shownBy(radioView(doc)->current);
-    auto self = Workspace::create();
-    self->current = doc;
-    const auto overItself = shownBy(readBack(doc, std::move(self))->current);
+    const auto overItself = shownBy(readBackOverItself(doc)->current);
     // The channels of each group, by title: a group whose channels the image changes (the VFO
     // channel every read brings) offers other emergency channels, which is the grid's doing.
     const std::vector<Setting> settings = documentSettings(doc);
     auto channelsOf = [](const std::map<std::string, std::string>& shown, const std::string& group) {
+        const std::string_view frequency = kFrequencyKey;
         std::vector<std::string> channels;
         for (auto it = shown.lower_bound(group); it != shown.end() && it->first.rfind(group, 0) == 0; ++it)
-            if (it->first.size() > group.size() + std::string(kFrequencyKey).size() &&
-                it->first.compare(it->first.size() - std::string(kFrequencyKey).size(), std::string::npos, kFrequencyKey) == 0)
-                channels.push_back(it->first);
+            if (std::string_view(it->first).ends_with(frequency)) channels.push_back(it->first);
         return channels;
     };
     std::map<std::string, std::string> own;
@@ -82,7 +86,7 @@ std::vector<std::string> alignWithRadio(Workspace& ws) {
     std::vector<std::string> changed;
     // Whether a roger-beep entry is valid shows in no control, only in the lists that name it:
     // the table goes over whole, each value as the radio holds it (one byte).
-    if (const auto view = radioView(ws.current); view->current.header.rogerBeep != ws.current.header.rogerBeep) {
+    if (const auto view = readBackOverItself(ws.current); view->current.header.rogerBeep != ws.current.header.rogerBeep) {
         ws.current.header.rogerBeep = view->current.header.rogerBeep;
         changed.push_back("Roger beep: every value as the radio holds it");
     }
