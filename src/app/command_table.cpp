@@ -160,8 +160,7 @@ std::string withoutAccessKey(std::string_view caption) {
 
 std::string commandCaption(const CommandRow& row, LanguageIndex language) {
     if (row.captionSource == CaptionSource::RogerBeepTitle) {
-        const std::string title = text(RogerText::Title, language);
-        return row.place == CommandPlace::Menu ? "&" + title : title;
+        return text(row.place == CommandPlace::Menu ? RogerText::MenuCaption : RogerText::Title, language);
     }
     const std::string caption = text(row.caption, language);
     return row.place == CommandPlace::Toolbar ? withoutAccessKey(caption) : caption;

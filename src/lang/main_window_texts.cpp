@@ -49,7 +49,7 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::CloseAllWindows, {"Close All &Windows", "关闭所有窗口(&W)"}},
     {K::Help, {"&Help", "帮助(&H)"}},
     {K::HelpTopics, {"&Help topics", "帮助主题(&H)"}},
-    {K::About, {"&About RIR52", "关于 MV52"}},
+    {K::About, {"&About MV52", "关于 MV52(&A)"}},
     {K::InitialSetting, {"&Initial Setting", "初始化设置(&I)"}},
     {K::FileName, {"File Name", "文件名"}},
     {K::VerifyAfterWrite, {"&Verify after Write", "写入后校验(&V)"}},

@@ -12,13 +12,15 @@ constexpr auto kRogerTexts = std::to_array<KeyedText<RogerText>>({
     {K::InterTime, {"Inter Time[ms]", "间隔时间[ms]"}},
     {K::FrequencyHeader, {"Frequency[Hz]", "频率[Hz]"}},
     {K::LengthHeader, {"Tone Long[ms]", "音长[ms]"}},
-    {K::Play, {"&Play", "播放(&P)"}},
-    {K::Stop, {"&Stop", "停止(&S)"}},
-    {K::SaveWav, {"Save as &WAV...", "另存为 WAV(&W)..."}},
+    // Keys the menu bar leaves free (Program, Setup, View and Window take P, S, V and W).
+    {K::Play, {"Pla&y", "播放(&Y)"}},
+    {K::Stop, {"S&top", "停止(&T)"}},
+    {K::SaveWav, {"Save &as WAV...", "另存为 WAV(&A)..."}},
     {K::WavFilter, {"WAV File (*.wav)|*.wav", "WAV 文件 (*.wav)|*.wav"}},
+    {K::MenuCaption, {"Roger &Beep", "RB音(&B)"}},
 });
 static_assert(keysInOrder(kRogerTexts));
-static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::WavFilter) + 1);
+static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::MenuCaption) + 1);
 
 constexpr BilingualText kRecycleOffReason = {"does not play: its Recycle Times are Off.", "不能播放：循环次数为关。"};
 constexpr BilingualText kNoToneReason = {"does not play: every tone length is 0.", "不能播放：所有音长均为 0。"};

@@ -19,6 +19,7 @@ enum class RogerText {
     Stop,
     SaveWav,    // the button that writes the shown entry as a WAV file
     WavFilter,  // the save dialog's filter, "description|pattern"
+    MenuCaption,  // the Edit menu's item, with an access key Undo and Redo leave free
 };
 
 std::string text(RogerText key, LanguageIndex language);

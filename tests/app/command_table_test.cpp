@@ -110,8 +110,8 @@ TEST(CommandTable, CaptionsOfMenuItemsToolbarTooltipsAndTreeNodes) {
     const Case cases[] = {
         {CommandPlace::Menu, "mnuNew", E, "&New"},
         {CommandPlace::Menu, "mnuNew", C, "新建(&N)"},
-        {CommandPlace::Menu, "mnuRogerBeep", E, "&Roger Beep"},
-        {CommandPlace::Menu, "mnuRogerBeep", C, "&RB音"},
+        {CommandPlace::Menu, "mnuRogerBeep", E, "Roger &Beep"},
+        {CommandPlace::Menu, "mnuRogerBeep", C, "RB音(&B)"},
         {CommandPlace::Toolbar, "新建", C, "新建"},
         {CommandPlace::Toolbar, "ReadRadio", E, "Read from Radio"},
         {CommandPlace::Toolbar, "打印", E, "Print"},

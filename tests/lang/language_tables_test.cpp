@@ -66,7 +66,7 @@ TEST(LangMainWindowTable, TextsInBothLanguages) {
         {MainText::CommunicationPort, "&Communication Port", "通讯端口(&C)"},
         {MainText::TileWindowsHorizontally, "Tile Windows &Horizontally", "横向平铺窗口(&H)"},
         {MainText::HelpTopics, "&Help topics", "帮助主题(&H)"},
-        {MainText::About, "&About RIR52", "关于 MV52"},
+        {MainText::About, "&About MV52", "关于 MV52(&A)"},
         {MainText::FileName, "File Name", "文件名"},
         {MainText::VerifyAfterWrite, "&Verify after Write", "写入后校验(&V)"},
     };
@@ -81,8 +81,7 @@ TEST(LangMainWindowTable, ChineseCaptionsKeepTheEnglishAccessKey) {
         }
         const char english = accessKey(entry.text.english);
         EXPECT_NE(english, 0) << entry.text.english;
-        // The about item is the one Chinese caption without an access key.
-        EXPECT_EQ(accessKey(entry.text.chinese), entry.key == MainText::About ? 0 : english) << entry.text.english;
+        EXPECT_EQ(accessKey(entry.text.chinese), english) << entry.text.english;
     }
 }
 
@@ -298,8 +297,8 @@ TEST(LangRogerBeepTexts, LabelsInBothLanguages) {
         {RogerText::InterTime, "Inter Time[ms]", "间隔时间[ms]"},
         {RogerText::FrequencyHeader, "Frequency[Hz]", "频率[Hz]"},
         {RogerText::LengthHeader, "Tone Long[ms]", "音长[ms]"},
-        {RogerText::Play, "&Play", "播放(&P)"},
-        {RogerText::Stop, "&Stop", "停止(&S)"},
+        {RogerText::Play, "Pla&y", "播放(&Y)"},
+        {RogerText::Stop, "S&top", "停止(&T)"},
     };
     expectTexts(cases);
 }

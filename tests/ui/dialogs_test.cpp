@@ -219,7 +219,7 @@ TEST(AboutWindows, EnglishAndChineseWindowsNameTheProgramAndVersion) {
         const char* caption;
         const char* close;
     };
-    for (const Case& c : {Case{E, "FrmAbout2", "About RIR52", "&Close"}, Case{C, "frmAbout", "关于 MV52", "关闭(&C)"}}) {
+    for (const Case& c : {Case{E, "FrmAbout2", "About MV52", "&Close"}, Case{C, "frmAbout", "关于 MV52", "关闭(&C)"}}) {
         AboutDialog about(c.language);
         EXPECT_EQ(about.objectName(), QString::fromLatin1(c.name));
         EXPECT_EQ(about.windowTitle(), QString::fromUtf8(c.caption));

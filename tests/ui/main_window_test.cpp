@@ -121,7 +121,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "Import &Configuration…", "Export Con&figuration…", "E&xit", "&Edit", "&Channel Information", "&Option Features",
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
-        "&About RIR52", "&Initial Setting", "&Undo", "&Redo"};
+        "&About MV52", "&Initial Setting", "&Undo", "&Redo"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         if (entry.key == MainText::FileName) continue;
         const std::string english(entry.text.english);
@@ -135,7 +135,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         const bool shouldShow = std::find(offered.begin(), offered.end(), english) != offered.end();
         EXPECT_EQ(found[0]->isVisible(), shouldShow) << english;
     }
-    EXPECT_EQ(rig.find("mnuRogerBeep")->text(), QStringLiteral("&Roger Beep"));
+    EXPECT_EQ(rig.find("mnuRogerBeep")->text(), QStringLiteral("Roger &Beep"));
     EXPECT_EQ(rig.find("mnuNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(rig.find("mnuOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     for (const char* toggle : {"mnuTreeView", "mnuToolbar", "mnuStatusBar"}) EXPECT_TRUE(rig.find(toggle)->isChecked());
@@ -175,7 +175,7 @@ TEST(MainWindowToolbar, ButtonsByPositionWithKeysTooltipsAndSeparators) {
         {"tbCommSet", "CommSet", "Communication Port", true},
         {"tbWriteRadio", "WriteRadio", "Write to Radio", true},
         {"tbSeparator10", "", "", true},          {"tbMWriteRadio", "MWriteRadio", "", false},
-        {"tbSeparator12", "", "", false},         {"tbAbout", "About", "About RIR52", true},
+        {"tbSeparator12", "", "", false},         {"tbAbout", "About", "About MV52", true},
     };
     const QList<QAction*> actions = rig.find<QToolBar>("tbToolBar")->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
@@ -349,8 +349,8 @@ TEST(MainWindowLanguage, ChoosingChineseSwitchesEveryCaptionAndReopensTheChannel
     EXPECT_EQ(rig.profiles.read(rig.install.settingsPath().string(), "language", "CurrentLanguage", ""), "2");
     EXPECT_EQ(rig.find("mnuFile")->text(), QStringLiteral("文件&F"));
     EXPECT_EQ(rig.find("mnuNew")->text(), QStringLiteral("新建(&N)"));
-    EXPECT_EQ(rig.find("mnuAbout")->text(), QStringLiteral("关于 MV52"));
-    EXPECT_EQ(rig.find("mnuRogerBeep")->text(), QStringLiteral("&RB音"));
+    EXPECT_EQ(rig.find("mnuAbout")->text(), QStringLiteral("关于 MV52(&A)"));
+    EXPECT_EQ(rig.find("mnuRogerBeep")->text(), QStringLiteral("RB音(&B)"));
     for (const KeyedText<MainText>& entry : mainWindowTable())
         for (QAction* a : w.findChildren<QAction*>())
             if (a->objectName().startsWith(QLatin1String("mnu")) && a->data().isValid() &&

@@ -109,7 +109,7 @@ TEST(RogerBeepWindow, ChineseTabCaptions) {
     auto* tabs = RogerRig::in<QTabBar>(rig.frame, "TabStrip1");
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(tabs->tabText(n - 1), QStringLiteral("RB音 %1").arg(n));
     EXPECT_EQ(rig.list("Combo1_0")->itemText(0), QStringLiteral("关"));
-    EXPECT_EQ(rig.button("CommandPlay")->text(), QStringLiteral("播放(&P)"));
+    EXPECT_EQ(rig.button("CommandPlay")->text(), QStringLiteral("播放(&Y)"));
 }
 
 TEST(RogerBeepWindow, AFrequencyIsStoredByItsTextAndRedrawsThePicture) {
