@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
-          fonts-noto-cjk qt6-translations-l10n libyaml-cpp-dev)
+          fonts-noto-cjk qt6-translations-l10n libyaml-cpp-dev libzip-dev)
 if [ "${1:-build}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 fi

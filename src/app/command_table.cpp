@@ -113,7 +113,8 @@ constexpr auto kRows = std::to_array<CommandRow>({
     after(item("mnuWindow", "mnuCloseAllWindows", T::CloseAllWindows, C::CloseAllWindows)),
     // Help
     hidden("mnuHelp", "mnuHelpTopics", T::HelpTopics),
-    item("mnuHelp", "mnuAbout", T::About, C::About),
+    item("mnuHelp", "mnuSupportInformation", T::SaveSupportInformation, C::SaveSupportInformation),
+    after(item("mnuHelp", "mnuAbout", T::About, C::About)),
 
     // The main toolbar by position.
     button("新建", "tbNew", T::New, C::NewWithoutQuestion),

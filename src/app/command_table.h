@@ -44,6 +44,7 @@ enum class Command {
     About,
     Undo,  // our own: the document history
     Redo,
+    SaveSupportInformation,  // our own: logs, settings and versions in one archive
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };

@@ -45,6 +45,9 @@ int runImportCsv(const Args& args, Context& ctx);
 int runExport(const Args& args, Context& ctx);
 int runImport(const Args& args, Context& ctx);
 int runDiff(const Args& args, Context& ctx);
+int runPorts(const Args& args, Context& ctx);
+int runFind(const Args& args, Context& ctx);
+int runSupport(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

@@ -16,7 +16,23 @@ std::string forTerminal(std::string text) {
 
 }  // namespace
 
+PromptAnswer ConsolePrompter::askWithDetail(const std::string& text, const std::string& detail,
+                                           MessageButtons buttons, MessageIcon icon) {
+    detail_ = detail;
+    const PromptAnswer answer = ask(text, buttons, icon);
+    detail_.clear();
+    return answer;
+}
+
 PromptAnswer ConsolePrompter::ask(const std::string& text, MessageButtons buttons, MessageIcon) {
+    // Printed after the message's own line, whatever the answer.
+    struct DetailAfter {
+        std::ostream& err;
+        const std::string& detail;
+        ~DetailAfter() {
+            if (!detail.empty()) err << forTerminal(detail) << "\n";
+        }
+    } detailAfter{err_, detail_};
     const bool confirmation = text == messageText(MessageKey::MsgConfirmRead, language_) ||
                               text == messageText(MessageKey::MsgConfirmWrite, language_);
     const bool connection = text == messageText(MessageKey::MsgCheckConnection, language_);

@@ -11,14 +11,18 @@
 
 namespace mv52::cli {
 
-class ConsolePrompter final : public Prompter {
+class ConsolePrompter final : public DetailPrompter {
 public:
     ConsolePrompter(std::ostream& out, std::ostream& err, LanguageIndex language, int retries)
         : out_(out), err_(err), language_(language), retriesLeft_(retries) {}
 
     PromptAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
+    // The detail (a failure's cause and what to try) follows the message's line.
+    PromptAnswer askWithDetail(const std::string& text, const std::string& detail, MessageButtons buttons,
+                               MessageIcon icon) override;
 
 private:
+    std::string detail_;
     std::ostream& out_;
     std::ostream& err_;
     LanguageIndex language_;

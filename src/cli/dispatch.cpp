@@ -97,6 +97,22 @@ constexpr Command kCommands[] = {
      "--verify: once the write has completed, read the whole radio back and compare every\n"
      "byte with what was written; the status is 1 when any block differs or the radio cannot\n"
      "be read back."},
+    {"ports", runPorts, "mv52ctl ports",
+     "Lists every serial port: its COM name (\"(configured)\" after comPort of the settings\n"
+     "file), its device and what the system says about it (description, manufacturer, USB\n"
+     "vendor:product, serial number). Bluetooth serial ports and debug consoles come last."},
+    {"find", runFind, "mv52ctl find [--all] | find --plug [--timeout S]",
+     "Finds the port of the radio. Each USB serial adapter (every port with --all) is opened\n"
+     "at the link's settings and sent the handshake and the identification request as a read\n"
+     "starts them, then the end request; nothing is read or written in the radio's memory.\n"
+     "Prints the port whose reply carries the MV52 identification (exit 0), or what each port\n"
+     "did (exit 1). --plug sends nothing: unplug the cable and plug it in again within S\n"
+     "seconds (default 60); the port that appears is printed."},
+    {"support", runSupport, "mv52ctl support OUT.zip [--data FILE.dat]",
+     "Saves what a support request needs as one zip archive: the last seven daily logs, the\n"
+     "settings file (language/mysetup.ini), Version.ini, the port list as \"mv52ctl ports\"\n"
+     "prints it, and the program, Qt and operating system versions (about.txt). With --data,\n"
+     "also the data file pair FILE.dat and its .fre. Prints the names of the files it holds."},
 };
 
 const Command* findCommand(const std::string& name) {
@@ -168,7 +184,8 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
     }
     // The link commands take options of their own; the others take none.
     const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger ||
-                              c->run == runExportCsv || c->run == runImportCsv || c->run == runDiff;
+                              c->run == runExportCsv || c->run == runImportCsv || c->run == runFind ||
+                              c->run == runSupport || c->run == runDiff;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });

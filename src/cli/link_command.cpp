@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <csignal>
+
 #include <QEventLoop>
 #include <QTimer>
 #include <charconv>
@@ -12,12 +14,15 @@
 #include "app/settings.h"
 #include "cli/console_prompter.h"
 #include "cli/progress_bar.h"
+#include "lang/bilingual.h"
 #include "lang/language_tables.h"
+#include "lang/link_texts.h"
 #include "link/link_session.h"
 #include "platform/ini_profile_file.h"
 #include "platform/port_names.h"
 #include "platform/qt_serial_link.h"
 #include "platform/qt_timer.h"
+#include "platform/system_port_inspector.h"
 
 namespace mv52::cli {
 namespace {
@@ -26,6 +31,36 @@ namespace {
 constexpr std::uint16_t kUnnumberedPort = 0;
 
 class NoHooks final : public LinkSessionHooks {};
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void onInterrupt(int) { interrupted = 1; }
+
+// Ctrl+C (and a polite kill) stops the transfer the way the progress window's Cancel does;
+// a second Ctrl+C, with the old handlers back in place, ends the program at once.
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        interrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = static_cast<int>(SA_RESETHAND);
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+    }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+    bool fired() const { return interrupted != 0; }
+
+private:
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+};
 
 }  // namespace
 
@@ -83,27 +118,36 @@ bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& o
     DailyLog log(ctx.programFolder, clock);
     PendingMessages pending;
     NoHooks hooks;
+    SystemPortInspector inspector;
     const LanguageIndex language = ctx.language;
     LinkSession session(ws, link, waitTimer, prompter, progress, log, pending, ctx.versions,
                         [language] { return language; }, comPort, hooks);
+    session.setPortInspector(&inspector);
+    const InterruptGuard interrupt;
 
     const LinkStartResult started =
         operation == CommOperation::Read ? session.startRead()
                                          : session.startWrite(options.verify ? WriteVerify::On : WriteVerify::Off);
-    if (started == LinkStartResult::PortFailed) {
-        ctx.err << session.openFailureReason() << "\n";
-        return false;
-    }
+    // The message, its cause and what to try have been printed.
     if (started != LinkStartResult::Started) return false;
 
     // The session runs from the port's and the timer's events until it ends itself.
     QEventLoop loop;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (interrupt.fired()) session.stop();
         if (!session.running()) loop.quit();
     });
     watch.start(10);
     if (session.running()) loop.exec();
+    if (session.stoppedByUser()) {
+        if (operation == CommOperation::Read)
+            ctx.err << text(LinkText::ReadStopped, language) << "\n";
+        else
+            ctx.err << substitute(text(LinkText::WriteStopped, language),
+                                  {std::to_string(session.blocksWritten()), std::to_string(RadioImage::kBlockCount)})
+                    << "\n";
+    }
     return session.lastSucceeded();
 }
 

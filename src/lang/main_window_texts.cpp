@@ -59,9 +59,10 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::ExportChannels, {"&Export Channels…", "导出信道(&E)…"}},
     {K::ImportConfiguration, {"Import &Configuration…", "导入配置(&C)…"}},
     {K::ExportConfiguration, {"Export Con&figuration…", "导出配置(&F)…"}},
+    {K::SaveSupportInformation, {"Save &Support Information…", "保存支持信息(&S)…"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ExportConfiguration) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::SaveSupportInformation) + 1);
 
 }  // namespace
 

@@ -66,6 +66,8 @@ enum class MainText {
     ExportChannels,
     ImportConfiguration,
     ExportConfiguration,
+    // Our own: the Help menu's support bundle.
+    SaveSupportInformation,
 };
 
 std::string text(MainText key, LanguageIndex language);

@@ -52,7 +52,7 @@ constexpr Entry kMessages[] = {
     {MessageKey::MsgButtonYes, "&Yes", "是(&Y)"},
     {MessageKey::MsgButtonNo, "&No", "否(&N)"},
     {MessageKey::MsgButtonRetry, "&Retry", "重试(&R)"},
-    {MessageKey::MsgWriteVerified, "Write verified.", "写入校验通过。"},
+    {MessageKey::MsgWriteVerified, "Write completed and verified.", "写入完成并已校验。"},
     {MessageKey::MsgVerifyDiffers,
      "Verify failed: %1 of %2 blocks read back from the radio differ from what was written. Addresses: %3",
      "校验失败：从对讲机读回的 %2 个数据块中有 %1 个与写入的不同。地址：%3"},

@@ -76,6 +76,11 @@ LinkStartResult LinkSession::start(CommOperation operation, WriteVerify verify) 
     verifyAfterWrite_ = operation == CommOperation::Write && verify == WriteVerify::On;
     verifyOutcome_ = VerifyOutcome::NotRun;
     differingBlocks_.clear();
+    lastTrouble_.reset();
+    refusedReply_.reset();
+    portFailedSinceReply_ = false;
+    stoppedByUser_ = false;
+    blocksWritten_ = 0;
 
     if (!openLinkPort(operation)) {
         if (stillCurrent(generation)) workspace_.commOperation = CommOperation::None;
@@ -92,6 +97,7 @@ LinkStartResult LinkSession::start(CommOperation operation, WriteVerify verify) 
 
     workspace_.image.preTransferFill();
     if (operation == CommOperation::Write) encodeDocument(workspace_);
+    progress_.showPort(portWithDevice(comPortText(), link_.device()));
     // A modal view returns from open() only when it closes: nothing may follow this call.
     progress_.open(operation, [this, generation] {
         if (stillCurrent(generation) && running() && step_ == kStepIdle) startHandshake();
@@ -101,6 +107,17 @@ LinkStartResult LinkSession::start(CommOperation operation, WriteVerify verify) 
 
 void LinkSession::cancel() {
     if (running() && !ending_) endSession(false);
+}
+
+void LinkSession::stop() {
+    if (!running() || ending_) return;
+    // From the identification on the radio is in its programming mode; at step 70 and 69 the
+    // end request is already out.
+    const bool radioListening =
+        step_ == kStepIdentification || step_ == kStepWriteBlock || step_ == kStepReadBlock;
+    if (radioListening && link_.isOpen()) sendFrame(endRequest());
+    stoppedByUser_ = true;
+    endSession(false);
 }
 
 bool LinkSession::openLinkPort(CommOperation operation) {
@@ -113,14 +130,10 @@ bool LinkSession::openLinkPort(CommOperation operation) {
     const LinkOpenResult opened = link_.open(comPort_);
     if (!opened.ok) {
         openFailureReason_ = opened.reason;
-        // The box keeps its text; the system's reason goes below it where the prompter can
-        // show one.
-        const MessageStyle style = messageStyle(MessageKey::MsgCannotOpenPort);
-        const std::string text = messageText(MessageKey::MsgCannotOpenPort, language_());
-        if (auto* detailed = dynamic_cast<DetailPrompter*>(&prompter()); detailed && !opened.reason.empty())
-            detailed->askWithDetail(text, opened.reason, style.buttons, style.icon);
-        else
-            prompter().ask(text, style.buttons, style.icon);
+        // The box keeps its text; the cause and what to try go below it.
+        askExplained(messageText(MessageKey::MsgCannotOpenPort, language_()),
+                     messageStyle(MessageKey::MsgCannotOpenPort),
+                     troubleOf(troubleForOpenFailure(opened.failure), opened.reason));
         return false;
     }
     openFailureReason_.clear();
@@ -161,12 +174,18 @@ void LinkSession::onDataReceived(const LinkBytes& bytes) {
     // Outside a wait (idle, or a prompt is open) nothing is expecting a reply.
     if (!awaitingReply_) return;
     LinkReply reply = classifyReply(bytes, address_);
-    if (reply.kind == ReplyKind::Rejected) return;  // the time-out decides what follows
     // Only a block inside the transferred range can be stored (at step 69 the current
     // address is already past the end).
-    if (reply.kind == ReplyKind::DataBlock && !blockInRange(address_)) return;
+    if (reply.kind == ReplyKind::Rejected || (reply.kind == ReplyKind::DataBlock && !blockInRange(address_))) {
+        refusedReply_ = bytes;  // the time-out decides what follows, and says why
+        return;
+    }
 
     stopWaiting();
+    refusedReply_.reset();
+    portFailedSinceReply_ = false;
+    if (step_ == kStepWriteBlock && operation() == CommOperation::Write)
+        blocksWritten_ = std::max(blocksWritten_, address_ / static_cast<int>(kLinkBlockLength) + 1);
     if (reply.kind == ReplyKind::Identification) {
         radioModel_ = std::move(reply.model);
         workspace_.firmwareVersion = std::move(reply.firmware);
@@ -182,6 +201,7 @@ void LinkSession::onDataReceived(const LinkBytes& bytes) {
 
 void LinkSession::onPortError(const std::string& reason) {
     lastPortError_ = reason;
+    portFailedSinceReply_ = true;
     // A failed or vanished port will not answer: end the wait as the time-out would.
     if (awaitingReply_) onWaitTimeout();
 }
@@ -286,7 +306,9 @@ void LinkSession::onWaitTimeout() {
 
 void LinkSession::retryPrompt() {
     const std::uint64_t generation = generation_;
-    const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::RetryCancel);
+    const PromptAnswer answer =
+        askExplained(messageText(MessageKey::MsgCheckConnection, language_()),
+                     messageStyle(MessageKey::MsgCheckConnection, ConnectionPrompt::RetryCancel), replyTrouble());
     if (!stillCurrent(generation)) return;
     if (answer == PromptAnswer::Retry)
         startHandshake();
@@ -296,7 +318,9 @@ void LinkSession::retryPrompt() {
 
 void LinkSession::blockPrompt() {
     const std::uint64_t generation = generation_;
-    const PromptAnswer answer = ask(MessageKey::MsgCheckConnection, ConnectionPrompt::OkCancelQuestion);
+    const PromptAnswer answer =
+        askExplained(messageText(MessageKey::MsgCheckConnection, language_()),
+                     messageStyle(MessageKey::MsgCheckConnection, ConnectionPrompt::OkCancelQuestion), replyTrouble());
     if (!stillCurrent(generation)) return;
     if (answer != PromptAnswer::Ok) {
         endSession(false);
@@ -355,8 +379,7 @@ void LinkSession::endSession(bool success) {
         hooks_.afterRead();
     }
     if (operation == CommOperation::Verify) {
-        // The write itself completed before the read-back began.
-        prompter().ask(completionText(CommOperation::Write, language_()), MessageButtons::Ok, MessageIcon::None);
+        // The write itself completed before the read-back began; one message says both.
         showVerifyOutcome(success);
         success = verifyOutcome_ == VerifyOutcome::Verified;
     } else if (success && operation != CommOperation::None) {
@@ -389,12 +412,44 @@ void LinkSession::showVerifyOutcome(bool readBackComplete) {
                                         language_());
     }
     const MessageStyle style = messageStyle(key);
+    if (verifyOutcome_ != VerifyOutcome::Verified) text = completionText(CommOperation::Write, language_()) + "\r\n" + text;
     prompter().ask(text, style.buttons, style.icon);
 }
 
 Prompter& LinkSession::prompter() {
     log_.writeHeld();
     return prompter_;
+}
+
+// A device given by its path without a COM number goes by its path alone.
+std::string LinkSession::comPortText() const { return comPort_ == 0 ? std::string{} : "COM" + std::to_string(comPort_); }
+
+Trouble LinkSession::troubleOf(TroubleCode code, std::string systemReason) {
+    Trouble t;
+    t.code = code;
+    t.portName = comPortText();
+    t.device = link_.device();
+    t.systemReason = std::move(systemReason);
+    if (code == TroubleCode::RadioStopped) t.address = address_;
+    if (inspector_ != nullptr) t.circumstances = inspector_->inspect(t.device);
+    return t;
+}
+
+Trouble LinkSession::replyTrouble() {
+    if (portFailedSinceReply_) return troubleOf(TroubleCode::PortLost, lastPortError_);
+    const bool awaitingBlock = step_ == kStepWriteBlock || step_ == kStepReadBlock;
+    return troubleOf(troubleForReply(refusedReply_, awaitingBlock), {});
+}
+
+PromptAnswer LinkSession::askExplained(const std::string& text, MessageStyle style, Trouble trouble) {
+    lastTrouble_ = std::move(trouble);
+    // What follows the answer is judged afresh.
+    refusedReply_.reset();
+    portFailedSinceReply_ = false;
+    const std::string detail = troubleExplanation(*lastTrouble_, language_());
+    if (auto* detailed = dynamic_cast<DetailPrompter*>(&prompter()))
+        return detailed->askWithDetail(text, detail, style.buttons, style.icon);
+    return prompter().ask(text, style.buttons, style.icon);
 }
 
 PromptAnswer LinkSession::ask(MessageKey key, ConnectionPrompt prompt) {

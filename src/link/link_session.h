@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "link/frames.h"
+#include "link/link_trouble.h"
 
 namespace mv52 {
 
@@ -88,9 +90,23 @@ public:
     // With WriteVerify::On a completed write is read back and compared before the session ends.
     LinkStartResult startWrite(WriteVerify verify = WriteVerify::Off);
 
-    // Ends a running session as failed (the desktop program asks first when the user closes
-    // the progress window). Does nothing when no session runs.
+    // Ends a running session as failed, as Cancel at a prompt does. Does nothing when no
+    // session runs.
     void cancel();
+    // The user stops the transfer (the progress window's Cancel, Ctrl+C on the command line):
+    // where the radio has answered the handshake the end request goes out first, so that it
+    // leaves its programming mode; then the session ends as cancel() ends it.
+    void stop();
+    // True when the last session ended through stop().
+    bool stoppedByUser() const { return stoppedByUser_; }
+    // How many blocks of the last write the radio acknowledged, from address 0 on.
+    int blocksWritten() const { return blocksWritten_; }
+
+    // Where the explanation of a failure finds the system's circumstances of a port.
+    void setPortInspector(PortInspector* inspector) { inspector_ = inspector; }
+    // The cause of the last failure this session explained (a port that did not open, a
+    // radio that did not answer), until the next session starts.
+    const std::optional<Trouble>& lastTrouble() const { return lastTrouble_; }
 
     bool running() const { return workspace_.commOperation != CommOperation::None; }
     CommOperation operation() const { return workspace_.commOperation; }
@@ -139,6 +155,12 @@ private:
     void blockPrompt();
     void applyProgress(int address);
     PromptAnswer ask(MessageKey key, ConnectionPrompt prompt = ConnectionPrompt::RetryCancel);
+    // The message with the explanation of `trouble` below it.
+    PromptAnswer askExplained(const std::string& text, MessageStyle style, Trouble trouble);
+    std::string comPortText() const;
+    Trouble troubleOf(TroubleCode code, std::string systemReason);
+    // Why the awaited reply did not come: the port, damaged or foreign bytes, or silence.
+    Trouble replyTrouble();
     bool stillCurrent(std::uint64_t generation) const { return generation == generation_; }
     // Every box goes through here: the log lines held for the reply being handled reach the
     // file before the program waits for the user.
@@ -178,6 +200,13 @@ private:
     std::string openFailureReason_;
     std::string lastPortError_;
     LinkBytes sendBuffer_;
+    PortInspector* inspector_ = nullptr;
+    std::optional<Trouble> lastTrouble_;
+    // Since the last accepted reply: the last reply refused, and whether the port failed.
+    std::optional<LinkBytes> refusedReply_;
+    bool portFailedSinceReply_ = false;
+    bool stoppedByUser_ = false;
+    int blocksWritten_ = 0;
 };
 
 }  // namespace mv52

@@ -2,6 +2,7 @@
 // The progress window of a transfer, seen from the link session.
 
 #include <functional>
+#include <string>
 
 namespace mv52 {
 
@@ -14,6 +15,8 @@ public:
     // Shows the view for `operation` (its caption follows the operation and the language),
     // with the bar at 0 and the label "0%", and calls `onLoaded` once it is on screen. A
     // modal window may not return from open() until it is closed again.
+    // The port of the coming transfer ("COM34 (/dev/ttyUSB1)"), named with the operation.
+    virtual void showPort(const std::string& port) { (void)port; }
     virtual void open(CommOperation operation, std::function<void()> onLoaded) = 0;
     // The transfer goes on in a second pass (the read-back after a write): the caption follows
     // `operation`, the bar goes back to 0 and the label to "0%".

@@ -20,9 +20,13 @@ namespace mv52 {
 // The line every session uses: 9600 baud, no parity, 8 data bits, 1 stop bit.
 inline constexpr const char* kLinkSettings = "9600,N,8,1";
 
+// Why a port could not be opened, as far as the system tells.
+enum class PortFailure { None, NoDevice, NotFound, Permission, Busy, Other };
+
 struct LinkOpenResult {
     bool ok = false;
     std::string reason;  // the system's reason when the port could not be opened
+    PortFailure failure = PortFailure::Other;
 };
 
 class SerialLink {
@@ -37,6 +41,9 @@ public:
     virtual LinkOpenResult open(std::uint16_t comPort) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // The device behind the port of the last open() ("/dev/ttyUSB1"), for messages; empty
+    // when unknown.
+    virtual std::string device() const { return {}; }
     virtual void setReceiveThreshold(std::size_t count) = 0;
     // Empties the input and output buffers.
     virtual void clearBuffers() = 0;

@@ -35,6 +35,10 @@ private:
     mutable std::map<Key, std::string> cache_;
 };
 
+PortEntry entryOf(std::uint16_t comPort, const SystemPort& p) {
+    return {comPort, p.device, p.description, p.manufacturer, p.vendorId, p.productId, p.serialNumber};
+}
+
 #ifndef _WIN32
 // The highest COM number looked up in section "ports", as comPortForDevice does.
 constexpr int kHighestListedPort = 256;
@@ -54,11 +58,12 @@ void addListedDevices(const std::vector<SystemPort>& reported, const ProfileFile
         if (std::any_of(reported.begin(), reported.end(), same)) continue;
         std::error_code ec;
         if (!std::filesystem::is_character_file(device, ec)) continue;  // stale or not a device
-        PortEntry entry{static_cast<std::uint16_t>(n), device, {}};
+        PortEntry entry{static_cast<std::uint16_t>(n), device};
         const std::string target = resolved(device);
         for (const SystemPort& p : reported)
             if (resolved(p.device) == target) {
-                entry.description = p.description;
+                entry = entryOf(static_cast<std::uint16_t>(n), p);
+                entry.devicePath = device;
                 break;
             }
         entries.push_back(std::move(entry));
@@ -75,11 +80,12 @@ std::vector<PortEntry> portEntries(const std::vector<SystemPort>& reported, cons
     for (const SystemPort& p : reported) {
         const auto number = comPortForDevice(p.device, snapshot, settingsPath);
         if (!number || devicePathForComPort(*number, snapshot, settingsPath) != p.device) continue;
-        entries.push_back({*number, p.device, p.description});
+        entries.push_back(entryOf(*number, p));
     }
 #ifndef _WIN32
     addListedDevices(reported, snapshot, settingsPath, entries);
 #endif
+    std::stable_partition(entries.begin(), entries.end(), [](const PortEntry& e) { return !isPseudoPort(e); });
     return entries;
 }
 
@@ -97,7 +103,12 @@ std::vector<SystemPort> QtPortList::systemPorts() {
         const QString device = info.systemLocation();
 #endif
         const QString description = info.description().isEmpty() ? info.manufacturer() : info.description();
-        ports.push_back({device.toStdString(), description.toStdString()});
+        SystemPort port{device.toStdString(), description.toStdString()};
+        port.manufacturer = info.manufacturer().toStdString();
+        port.serialNumber = info.serialNumber().toStdString();
+        if (info.hasVendorIdentifier()) port.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier()) port.productId = info.productIdentifier();
+        ports.push_back(std::move(port));
     }
     return ports;
 }

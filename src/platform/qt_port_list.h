@@ -3,7 +3,10 @@
 // as port_names.h says, and outside Windows also the devices named in section "ports" that the
 // system does not report (pseudo-terminals such as the simulated radio's).
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "system/port_list.h"
@@ -14,8 +17,15 @@ class ProfileFile;
 
 // A port as the system reports it.
 struct SystemPort {
+    SystemPort() = default;
+    SystemPort(std::string name, std::string describedAs = {}) : device(std::move(name)), description(std::move(describedAs)) {}
+
     std::string device;       // the port name ("COM3") on Windows, the device file elsewhere
     std::string description;  // the adapter's description, else its manufacturer
+    std::string manufacturer;
+    std::optional<std::uint16_t> vendorId;
+    std::optional<std::uint16_t> productId;
+    std::string serialNumber;
 };
 
 // The list entries, in this order:
@@ -24,7 +34,8 @@ struct SystemPort {
 //   that COM number would not reach it;
 // - outside Windows, the devices of section "ports" (by COM number) that exist as character
 //   devices and were not reported. One that resolves to a reported port (a
-//   /dev/serial/by-id link) shows that port's description.
+//   /dev/serial/by-id link) shows that port's details;
+// and among them, ports that are never a cable (isPseudoPort) last.
 std::vector<PortEntry> portEntries(const std::vector<SystemPort>& reported, const ProfileFile& profiles,
                                    const std::string& settingsPath);
 

@@ -10,6 +10,22 @@
 
 namespace mv52 {
 
+PortFailure QtSerialLink::failureOf(QSerialPort::SerialPortError error) const {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError: return PortFailure::NotFound;
+        case QSerialPort::OpenError: return PortFailure::Busy;
+        case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+            // Qt reports a refused open, a device another program holds exclusively and a
+            // lock file of another program all as this. Whether the file itself may be
+            // opened tells them apart.
+            if (::access(device_.c_str(), R_OK | W_OK) == 0) return PortFailure::Busy;
+#endif
+            return PortFailure::Permission;
+        default: return PortFailure::Other;
+    }
+}
+
 QtSerialLink::QtSerialLink(PortResolver resolver, QObject* parent)
     : QObject(parent), resolver_(std::move(resolver)) {
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::deliverWhenComplete);
@@ -19,24 +35,19 @@ QtSerialLink::QtSerialLink(PortResolver resolver, QObject* parent)
 LinkOpenResult QtSerialLink::open(std::uint16_t comPort) {
     if (port_.isOpen()) port_.close();
     const std::optional<std::string> device = resolver_ ? resolver_(comPort) : std::nullopt;
-    if (!device) return {false, "COM" + std::to_string(comPort) + " is not a known serial port"};
-    device_ = *device;
+    device_ = device.value_or(std::string{});
+    if (!device) return {false, "COM" + std::to_string(comPort) + " is not a known serial port", PortFailure::NoDevice};
     failed_ = false;
     threshold_ = 1;
     port_.setPortName(QString::fromStdString(device_));
-    if (!port_.open(QIODevice::ReadWrite)) {
-        std::string reason = port_.errorString().toStdString();
-        if (port_.error() == QSerialPort::PermissionError)
-            reason += " (on Linux the user usually has to be in the \"dialout\" group)";
-        return {false, device_ + ": " + reason};
-    }
+    if (!port_.open(QIODevice::ReadWrite)) return {false, port_.errorString().toStdString(), failureOf(port_.error())};
     const bool configured = port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
                             port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         const std::string reason = port_.errorString().toStdString();
         port_.close();
-        return {false, device_ + ": " + reason};
+        return {false, reason, PortFailure::Other};
     }
     port_.clear();
     return {true, {}};

@@ -27,9 +27,10 @@ public:
     void write(std::span<const std::uint8_t> bytes) override;
 
     // The device path of the last open(), for messages.
-    const std::string& devicePath() const { return device_; }
+    std::string device() const override { return device_; }
 
 private:
+    PortFailure failureOf(QSerialPort::SerialPortError error) const;
     void deliverWhenComplete();
     void onError(QSerialPort::SerialPortError error);
 

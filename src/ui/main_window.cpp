@@ -10,16 +10,24 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <vector>
 
+#include "app/port_settings.h"
+#include "app/support_bundle.h"
+#include "system/file_chooser.h"
+#include "platform/support_facts.h"
+#include "platform/zip_archive.h"
 #include "app/decimal_symbol.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "app/window_placement.h"
 #include "channels/channel_editing.h"
 #include "document/workspace.h"
+#include "lang/bilingual.h"
 #include "lang/edit_texts.h"
+#include "lang/link_texts.h"
 #include "lang/language_tables.h"
 #include "lang/main_window_texts.h"
 #include "lang/messages.h"
@@ -112,6 +120,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
             timerWrite_->stop();
             session_->setComPort(app_.settings.comPort);
             session_->startWrite(app_.settings.verifyAfterWrite ? WriteVerify::On : WriteVerify::Off);
+            rememberTransferPortIfDone();
+            offerWriteAgain();
         });
     });
 
@@ -120,7 +130,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     session_ = std::make_unique<LinkSession>(*app_.workspace, link_, waitTimer_, services_.prompter, *progress_, log_,
                                              app_.pending, app_.versions, currentLanguage, app_.settings.comPort,
                                              static_cast<LinkSessionHooks&>(*this));
-    progress_->setCancelTransfer([this] { session_->cancel(); });
+    progress_->setCancelTransfer([this] { session_->stop(); });
+    session_->setPortInspector(&portInspector_);
 
     documents_ = std::make_unique<DocumentCommands>(
         DocumentContext{*app_.workspace, app_.versions, services_.prompter, services_.files, services_.launcher,
@@ -314,6 +325,7 @@ void MainWindow::runCommand(Command command) {
         case Command::Cascade: cascadeChildWindows(); return;
         case Command::CloseAllWindows: closeAllChildWindows(); return;
         case Command::About: showAbout(); return;
+        case Command::SaveSupportInformation: saveSupportInformation(); return;
         case Command::Undo: undoOrRedo(true); return;
         case Command::Redo: undoOrRedo(false); return;
     }
@@ -436,6 +448,16 @@ void MainWindow::refreshWindowList() {
 void MainWindow::startRead() {
     session_->setComPort(app_.settings.comPort);
     session_->startRead();
+    rememberTransferPortIfDone();
+}
+
+void MainWindow::rememberTransferPortIfDone() {
+    if (session_->running() || !session_->lastSucceeded()) return;
+    for (const PortEntry& e : services_.ports.ports())
+        if (e.comPort == session_->comPort()) {
+            rememberTransferPort(services_.profiles, app_.settingsPath, portIdentity(e));
+            return;
+        }
 }
 
 void MainWindow::startWrite() {
@@ -444,13 +466,26 @@ void MainWindow::startWrite() {
     timerWrite_->start();
 }
 
+void MainWindow::offerWriteAgain() {
+    // A write the user stopped left the radio partly written: say how far it got and offer
+    // to write it completely.
+    if (session_->running() || !session_->stoppedByUser()) return;
+    const LanguageIndex lang = language();
+    const std::string question =
+        substitute(text(LinkText::WriteStopped, lang),
+                   {std::to_string(session_->blocksWritten()), std::to_string(RadioImage::kBlockCount)}) +
+        "\r\n" + text(LinkText::WriteStoppedAgain, lang);
+    if (services_.prompter.ask(question, MessageButtons::YesNo, MessageIcon::Warning) == PromptAnswer::Yes)
+        startWrite();
+}
+
 void MainWindow::setVerifyAfterWrite(bool verify) {
     app_.settings.verifyAfterWrite = verify;
     storeVerifyAfterWrite(services_.profiles, app_.settingsPath, verify);
 }
 
 void MainWindow::showCommSet() {
-    if (runPortDialog(this, app_, services_.profiles, services_.ports)) refreshPortPanel();
+    if (runPortDialog(this, app_, services_.profiles, services_.ports, &log_)) refreshPortPanel();
 }
 
 void MainWindow::showLanguageSetup() {
@@ -458,6 +493,28 @@ void MainWindow::showLanguageSetup() {
     // The change takes effect as the window becomes active again; checking here as well
     // makes it independent of the window system's activation order.
     checkLanguageChange();
+}
+
+void MainWindow::saveSupportInformation() {
+    const LanguageIndex lang = language();
+    const auto path = services_.files.chooseSave(text(LinkText::SupportFilter, lang), "mv52-support.zip");
+    if (!path) return;
+    // The data file pair holds the radio's whole configuration: only when the user says so.
+    std::optional<std::string> pair;
+    const Workspace& ws = *app_.workspace;
+    if (!ws.untitled && std::filesystem::exists(ws.fileName) &&
+        services_.prompter.ask(substitute(text(LinkText::SupportIncludeData, lang), {ws.fileName}),
+                               MessageButtons::YesNo, MessageIcon::Question) == PromptAnswer::Yes)
+        pair = ws.fileName;
+    const std::vector<BundleFile> files =
+        supportBundleFiles(app_.programFolder, app_.settingsPath, versionFilePath(app_.programFolder),
+                           systemSupportFacts(services_.ports, app_.settings.comPort, lang), pair);
+    std::string error;
+    if (writeZipArchive(*path, files, error))
+        statusBar_->showMessage(qs(substitute(text(LinkText::SupportSaved, lang), {*path})));
+    else
+        services_.prompter.ask(substitute(text(LinkText::SupportFailed, lang), {*path, error}), MessageButtons::Ok,
+                               MessageIcon::Error);
 }
 
 void MainWindow::showAbout() { showAboutDialog(this, language()); }

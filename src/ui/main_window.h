@@ -22,6 +22,7 @@
 #include "link/link_session.h"
 #include "platform/qt_serial_link.h"
 #include "platform/qt_timer.h"
+#include "platform/system_port_inspector.h"
 #include "system/tone_output.h"
 #include "document/document_history.h"
 #include "ui/edit_history.h"
@@ -149,6 +150,10 @@ private:
     void runRow(const CommandRow& row);
     void startRead();
     void startWrite();
+    void offerWriteAgain();
+    void saveSupportInformation();
+    // After a completed transfer: the port dialog finds this adapter again by its identity.
+    void rememberTransferPortIfDone();
     void setVerifyAfterWrite(bool verify);
     void backUpTheRead();
     void showBackupInStatusBar();
@@ -182,6 +187,7 @@ private:
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ExchangeCommands> exchange_;
     QtSerialLink link_;
+    SystemPortInspector portInspector_;
     QtOneShotTimer waitTimer_;
     DailyLog log_;
     std::unique_ptr<LinkSession> session_;

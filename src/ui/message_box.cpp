@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+
+#include "ui/dialog_width.h"
 
 #include "lang/messages.h"
 
@@ -90,7 +94,13 @@ PromptAnswer QtPrompter::askWithDetail(const std::string& text, const std::strin
         {QMessageBox::Retry, MessageKey::MsgButtonRetry}};
     for (const auto& [standard, key] : captions)
         if (QAbstractButton* b = box.button(standard)) b->setText(QString::fromStdString(messageText(key, language)));
-    if (!detail.empty()) box.setDetailedText(shownText(detail));
+    // The cause and what to try stand below the message, where they are read without a
+    // further click.
+    if (!detail.empty()) box.setInformativeText(shownText(detail));
+    // However short the text, the box is as wide as its title needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 
     switch (box.standardButton(box.clickedButton())) {

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes on screen: QMessageBox with the caption "MV52", the buttons and icon asked.
+// Message boxes on screen: QMessageBox with the caption "MV52", the buttons and icon asked; a
+// detail (a failure's cause and what to try) shows below the message.
 
 #include <QWidget>
 #include <functional>

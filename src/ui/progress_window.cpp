@@ -1,22 +1,40 @@
 #include "ui/progress_window.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/dialog_width.h"
 #include "ui/message_box.h"
 #include "system/prompter.h"
 #include "document/workspace.h"
 #include "lang/language_tables.h"
+#include "lang/bilingual.h"
+#include "lang/link_texts.h"
 #include "lang/messages.h"
 
 namespace mv52 {
 namespace {
 
 QString percentText(int percent) { return QString::number(percent) + QLatin1Char('%'); }
+
+constexpr int kMinimumWidth = 380;
+
+std::string headingText(CommOperation operation, const std::string& port, LanguageIndex language) {
+    if (port.empty()) return {};
+    switch (operation) {
+        case CommOperation::Read: return substitute(text(LinkText::HeadingRead, language), {port});
+        case CommOperation::Write: return substitute(text(LinkText::HeadingWrite, language), {port});
+        case CommOperation::Verify: return substitute(text(LinkText::HeadingVerify, language), {port});
+        case CommOperation::None: break;
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -25,6 +43,14 @@ ProgressWindow::ProgressWindow(Prompter& prompter, std::function<LanguageIndex()
     setObjectName(QStringLiteral("FrmProgress"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("PortLabel"));
+    heading_->setAlignment(Qt::AlignCenter);
+    cancelButton_ = new QPushButton(this);
+    cancelButton_->setObjectName(QStringLiteral("CommandCancel"));
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { askToCancel(true); });
 
     captionLabel_ = new QLabel(this);
     captionLabel_->setObjectName(QStringLiteral("Label1"));
@@ -48,9 +74,14 @@ ProgressWindow::ProgressWindow(Prompter& prompter, std::function<LanguageIndex()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 18);
     layout->setSpacing(10);
+    layout->addWidget(heading_);
     layout->addLayout(row);
     layout->addWidget(bar_);
-    setMinimumWidth(380);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancelButton_);
+    layout->addLayout(buttons);
+    setMinimumWidth(kMinimumWidth);
     applyLanguage();
 }
 
@@ -59,7 +90,22 @@ void ProgressWindow::applyLanguage() {
         const LanguageIndex language = language_();
         setWindowTitle(QString::fromStdString(progressTitle(operation_, language)));
         captionLabel_->setText(QString::fromStdString(text(SharedText::ProgressLabel, language)));
+        heading_->setText(QString::fromStdString(headingText(operation_, port_, language)));
+        heading_->setVisible(!port_.empty());
+        cancelButton_->setText(QString::fromStdString(cancelButtonCaption(language)));
+        fitTitle();
     });
+}
+
+void ProgressWindow::fitTitle() {
+    // Wide enough for the title and the port line in either language.
+    const int heading = heading_->isVisibleTo(this) ? heading_->sizeHint().width() + 40 : 0;
+    setMinimumWidth(std::max({kMinimumWidth, widthForTitle(*this), heading}));
+}
+
+void ProgressWindow::showPort(const std::string& port) {
+    port_ = port;
+    applyLanguage();
 }
 
 void ProgressWindow::open(CommOperation operation, std::function<void()> onLoaded) {
@@ -102,17 +148,30 @@ void ProgressWindow::close() {
     if (wasShown || isVisible()) done(QDialog::Accepted);
 }
 
-void ProgressWindow::askToCancel() {
-    if (asking_) return;
-    asking_ = true;
-    const MessageStyle style = messageStyle(MessageKey::MsgCancelTransfer);
-    PromptAnswer answer = PromptAnswer::Cancel;
-    trapFailures(prompter_, "FrmProgress_Form_QueryUnload", [&] {
-        answer = prompter_.ask(messageText(MessageKey::MsgCancelTransfer, language_()), style.buttons, style.icon);
-    });
-    asking_ = false;
+void ProgressWindow::askToCancel(bool fromButton) {
+    if (asking_ || !shown_) return;
+    // A read stopped by its button changes nothing; anything else is asked first: a write
+    // stopped half-way leaves the radio with a mix of two configurations.
+    const bool write = operation_ == CommOperation::Write || operation_ == CommOperation::Verify;
+    bool stopIt = fromButton && !write;
+    if (!stopIt) {
+        asking_ = true;
+        PromptAnswer answer = PromptAnswer::Cancel;
+        trapFailures(prompter_, "FrmProgress_Form_QueryUnload", [&] {
+            if (operation_ == CommOperation::Write) {
+                answer = prompter_.ask(text(LinkText::StopWriteQuestion, language_()), MessageButtons::YesNo,
+                                       MessageIcon::Warning);
+            } else {
+                const MessageStyle style = messageStyle(MessageKey::MsgCancelTransfer);
+                answer = prompter_.ask(messageText(MessageKey::MsgCancelTransfer, language_()), style.buttons,
+                                       style.icon);
+            }
+        });
+        asking_ = false;
+        stopIt = answer == PromptAnswer::Ok || answer == PromptAnswer::Yes;
+    }
     // The transfer may have ended while the question was up.
-    if (answer != PromptAnswer::Ok || !shown_) return;
+    if (!stopIt || !shown_) return;
     trapFailures(prompter_, "FrmProgress_Form_QueryUnload", [this] {
         if (cancel_) cancel_();
     });
@@ -127,7 +186,7 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    askToCancel();
+    askToCancel(false);
 }
 
 void ProgressWindow::reject() {
@@ -135,7 +194,7 @@ void ProgressWindow::reject() {
         QDialog::reject();
         return;
     }
-    askToCancel();
+    askToCancel(false);
 }
 
 }  // namespace mv52

@@ -55,6 +55,7 @@ TEST(CommandTable, EveryOfferedCommandRunsFromEachPlaceThatOffersIt) {
         {P::Menu, "mnuStatusBar", Command::StatusBar, ""},
         {P::Menu, "mnuCascade", Command::Cascade, ""},
         {P::Menu, "mnuCloseAllWindows", Command::CloseAllWindows, ""},
+        {P::Menu, "mnuSupportInformation", Command::SaveSupportInformation, ""},
         {P::Menu, "mnuAbout", Command::About, ""},
         {P::Toolbar, "新建", Command::NewWithoutQuestion, ""},
         {P::Toolbar, "打开", Command::Open, ""},

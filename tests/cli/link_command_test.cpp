@@ -6,6 +6,13 @@
 #include <sstream>
 #include <thread>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "data/local_time.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
@@ -129,7 +136,7 @@ TEST_F(LinkCommandTest, VerifiedWriteReadsTheRadioBackAndComparesEveryByte) {
     test::SimProcess sim({"--save", dir.file("memory.bin")});
     ASSERT_EQ(ctl("new " + dir.file("w.dat")), 0);
     ASSERT_EQ(ctl("write --verify --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
-    EXPECT_LT(output.find("Write Data Completed."), output.find("Write verified.")) << output;
+    EXPECT_NE(output.find("Write completed and verified."), std::string::npos) << output;
     EXPECT_EQ(ctl("read --verify --port " + sim.path() + " " + dir.file("r.dat")), 2) << "a read has nothing to verify";
 }
 
@@ -148,7 +155,7 @@ TEST_F(LinkCommandTest, VerifyNamesTheBlockThatKeptItsOldBytes) {
                           "Addresses: 16400 (0x4010)"),
               std::string::npos)
         << output;
-    EXPECT_EQ(output.find("Write verified."), std::string::npos) << output;
+    EXPECT_EQ(output.find("Write completed and verified."), std::string::npos) << output;
     // Without --verify the same write is trusted, as it always was.
     EXPECT_EQ(ctl("write --port " + sim.path() + " " + dir.file("w.dat")), 0) << output;
 }
@@ -208,11 +215,89 @@ TEST_F(LinkCommandTest, RadioThatVanishesMidReadEndsThroughThePrompt) {
 TEST_F(LinkCommandTest, PortThatCannotBeOpened) {
     EXPECT_EQ(ctl("read --port /dev/nonexistent-mv52 " + dir.file("r.dat")), 1);
     EXPECT_NE(output.find("Cannot Open Communication Port."), std::string::npos) << output;
-    EXPECT_NE(output.find("/dev/nonexistent-mv52"), std::string::npos) << output;
+    EXPECT_NE(output.find("/dev/nonexistent-mv52: no such device [E-PORT-MISSING]"), std::string::npos) << output;
     EXPECT_EQ(ctl("write --port /dev/nonexistent-mv52 " + dir.file("missing.dat")), 1);
     EXPECT_NE(output.find("file error."), std::string::npos) << output;
     EXPECT_EQ(ctl("read --retry x " + dir.file("r.dat")), 2);
     EXPECT_EQ(ctl("read --port"), 2);
+}
+
+// Ctrl+C stops a read as the progress window's Cancel does: the radio is sent the end
+// request, the port is closed and nothing is saved.
+TEST_F(LinkCommandTest, InterruptedReadLeavesNoFile) {
+    test::SimProcess sim({"--baud", "9600", "--verbose"}, dir.file("sim.txt"));
+    ASSERT_FALSE(sim.path().empty());
+    const std::string log = dir.file("ctl.txt");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(fd, STDOUT_FILENO);
+        ::dup2(fd, STDERR_FILENO);
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        const std::string out = dir.file("r.dat");
+        ::execl(MV52_MV52CTL, MV52_MV52CTL, "read", "--port", sim.path().c_str(), out.c_str(), nullptr);
+        ::_exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ::kill(child, SIGINT);
+    int raw = 0;
+    ::waitpid(child, &raw, 0);
+    std::ifstream in(log);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ASSERT_TRUE(WIFEXITED(raw)) << text.str();
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << text.str();
+    EXPECT_NE(text.str().find("The read was stopped; nothing was changed."), std::string::npos) << text.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.dat")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.fre")));
+    EXPECT_TRUE(backups().empty());
+    sim.stop();
+    std::ifstream frames(dir.file("sim.txt"));
+    std::string line, last;
+    while (std::getline(frames, line))
+        if (line.find("<- ") != std::string::npos) last = line;
+    EXPECT_NE(last.find("<- end"), std::string::npos) << "the radio's last frame: " << last;
+}
+
+// A device the user may not open gives the permission code and the group that owns it. As
+// root the pseudo-terminal is given to group dialout and the program runs as nobody, who is
+// in no group; otherwise the device is made unreadable for everyone.
+TEST_F(LinkCommandTest, PermissionDeniedNamesTheGroupAndTheCommand) {
+    test::SimProcess sim({});
+    ASSERT_FALSE(sim.path().empty());
+    const bool root = ::geteuid() == 0;
+    std::string runAs;
+    if (root) {
+        const group* dialout = ::getgrnam("dialout");
+        ASSERT_NE(dialout, nullptr);
+        ASSERT_EQ(::chown(sim.path().c_str(), 0, dialout->gr_gid), 0);
+        ASSERT_EQ(::chmod(sim.path().c_str(), 0660), 0);
+        runAs = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    } else {
+        ASSERT_EQ(::chmod(sim.path().c_str(), 0), 0);
+    }
+
+    const std::string log = dir.file("ctl.txt");
+    const int raw = std::system((runAs + MV52_MV52CTL + " read --port " + sim.path() + " " + dir.file("r.dat") +
+                                 " > " + log + " 2>&1")
+                                    .c_str());
+    std::ifstream in(log);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << text.str();
+    EXPECT_NE(text.str().find("Cannot Open Communication Port.\n" + sim.path() +
+                              ": permission denied [E-PORT-PERM]\nThe system says: "),
+              std::string::npos)
+        << text.str();
+    EXPECT_NE(text.str().find("What to try:\n- "), std::string::npos) << text.str();
+    if (root) {
+        EXPECT_NE(text.str().find("- You are not in the group \"dialout\" that owns " + sim.path() +
+                                  ". Add yourself with \"sudo usermod -aG dialout $USER\", then log out and back in."),
+                  std::string::npos)
+            << text.str();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.dat")));
 }
 
 }  // namespace

@@ -140,8 +140,8 @@ TEST(MessageButtonCaptions, OkAndCancelOfBothDialogKinds) {
 }
 
 TEST(MessageComposites, VerifyAndBackupTextsInBothLanguages) {
-    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kEn), "Write verified.");
-    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kZh), "写入校验通过。");
+    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kEn), "Write completed and verified.");
+    EXPECT_EQ(messageText(MessageKey::MsgWriteVerified, kZh), "写入完成并已校验。");
     EXPECT_EQ(verifyMismatchText(3, 1484, {16, 23728}, kEn),
               "Verify failed: 3 of 1484 blocks read back from the radio differ from what was written. Addresses: 16 "
               "(0x0010), 23728 (0x5CB0), ...");

@@ -43,7 +43,7 @@ public:
 
     LinkOpenResult open(std::uint16_t comPort) override {
         openedPorts.push_back(comPort);
-        if (failOpenWith) return {false, *failOpenWith};
+        if (failOpenWith) return {false, *failOpenWith, failOpenAs};
         open_ = true;
         threshold = 1000;  // an adapter's own default; the session must set its own
         return {true, {}};
@@ -53,6 +53,7 @@ public:
         open_ = false;
     }
     bool isOpen() const override { return open_; }
+    std::string device() const override { return deviceName; }
     void setReceiveThreshold(std::size_t count) override { threshold = count; }
     void clearBuffers() override {
         ++clears;
@@ -81,6 +82,8 @@ public:
     }
 
     std::optional<std::string> failOpenWith;
+    PortFailure failOpenAs = PortFailure::Other;
+    std::string deviceName;
     std::function<void(const LinkBytes&)> onWrite;
     std::function<bool()> timerArmed;
     std::vector<std::uint16_t> openedPorts;
@@ -119,17 +122,22 @@ private:
     bool active_ = false;
 };
 
-// Answers message boxes from a script and records every one shown.
-class ScriptedPrompter final : public Prompter {
+// Answers message boxes from a script and records every one shown, with its detail.
+class ScriptedPrompter final : public DetailPrompter {
 public:
     struct Asked {
         std::string text;
         MessageButtons buttons;
         MessageIcon icon;
+        std::string detail;
     };
 
     PromptAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override {
-        asked.push_back({text, buttons, icon});
+        return askWithDetail(text, {}, buttons, icon);
+    }
+    PromptAnswer askWithDetail(const std::string& text, const std::string& detail, MessageButtons buttons,
+                               MessageIcon icon) override {
+        asked.push_back({text, buttons, icon, detail});
         if (whileOpen) whileOpen(asked.back());
         if (answers.empty()) {
             ADD_FAILURE() << "unscripted message box: " << text;
@@ -169,6 +177,7 @@ public:
         else
             pendingLoad = std::move(onLoaded);
     }
+    void showPort(const std::string& shown) override { port = shown; }
     void beginPass(CommOperation operation) override {
         passes.push_back(operation);
         values.push_back(0);
@@ -191,6 +200,7 @@ public:
     std::vector<CommOperation> passes;  // second passes in the same view
     std::vector<int> values;
     std::string label;
+    std::string port;
     int closes = 0;
 
 private:

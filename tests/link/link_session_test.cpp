@@ -805,7 +805,8 @@ TEST(LinkVerify, WriteThatReadsBackAsWrittenIsVerified) {
     EXPECT_EQ(b.view.values, concat(concat(oneTo(100), {0}), oneTo(100)));
     EXPECT_EQ(b.view.closes, 1);
     EXPECT_EQ(b.link.closes, 1) << "one port session for both passes";
-    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{kConfirmWrite, kWriteCompleted, "Write verified."}));
+    EXPECT_EQ(b.prompter.texts(), (std::vector<std::string>{kConfirmWrite, "Write completed and verified."}))
+        << "one message says both";
     EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Verified);
     EXPECT_TRUE(b.session->differingBlocks().empty());
     EXPECT_TRUE(b.session->lastSucceeded());
@@ -844,7 +845,8 @@ TEST(LinkVerify, BlocksThatKeptTheirOldBytesAreNamed) {
         b.session->startWrite(WriteVerify::On);
         b.run();
 
-        ASSERT_EQ(b.prompter.texts(), (std::vector<std::string>{kConfirmWrite, kWriteCompleted, c.message}));
+        ASSERT_EQ(b.prompter.texts(),
+                  (std::vector<std::string>{kConfirmWrite, std::string(kWriteCompleted) + "\r\n" + c.message}));
         EXPECT_EQ(b.prompter.asked.back().icon, MessageIcon::Error);
         EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Differs);
         EXPECT_EQ(b.session->differingBlocks(), c.stuck);
@@ -866,9 +868,10 @@ TEST(LinkVerify, RadioThatDoesNotAnswerAfterTheWriteIsNotVerified) {
     b.run();
 
     EXPECT_EQ(b.prompter.texts(),
-              (std::vector<std::string>{kConfirmWrite, kCheckConnection, kWriteCompleted,
-                                        "Verify failed: the radio could not be read back after the write, so the "
-                                        "write is not verified."}));
+              (std::vector<std::string>{kConfirmWrite, kCheckConnection,
+                                        std::string(kWriteCompleted) +
+                                            "\r\nVerify failed: the radio could not be read back after the write, "
+                                            "so the write is not verified."}));
     EXPECT_EQ(countFrames(b, handshakeRequest().bytes), 3) << "the write's, then the read-back's and its resend";
     EXPECT_EQ(b.session->verifyOutcome(), VerifyOutcome::Unreadable);
     EXPECT_FALSE(b.session->lastSucceeded());

@@ -2,6 +2,7 @@
 // The simulated radio as a child process: started with options, its pseudo-terminal path
 // read from its first line of output, stopped with SIGTERM at the end of the test.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,12 +15,17 @@ namespace mv52::test {
 
 class SimProcess {
 public:
-    explicit SimProcess(const std::vector<std::string>& options) {
+    // `errorFile`: where the simulator's standard error goes (its frame log with --verbose).
+    explicit SimProcess(const std::vector<std::string>& options, const std::string& errorFile = {}) {
         int out[2];
         if (::pipe(out) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
+            if (!errorFile.empty()) {
+                const int err = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                if (err >= 0) ::dup2(err, STDERR_FILENO);
+            }
             ::close(out[0]);
             ::close(out[1]);
             std::vector<char*> argv;

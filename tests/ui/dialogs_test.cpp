@@ -141,7 +141,7 @@ TEST(MessageBoxes, CarryTheCaptionButtonsIconAndDetailAsked) {
             ASSERT_NE(box, nullptr);
             title = box->windowTitle();
             text = box->text();
-            detail = box->detailedText();
+            detail = box->informativeText();
             buttons = box->standardButtons();
             icon = box->icon();
             defaultButton = box->defaultButton();

@@ -1,10 +1,13 @@
 // The File menu's exchange items: the shown group's channels as CSV and the whole
-// configuration as YAML, through the file dialogs, with the editors shown again afterwards.
+// configuration as YAML, through the file dialogs, with the editors shown again afterwards;
+// and the Help menu's support bundle.
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "platform/zip_archive.h"
 #include "document/control_row.h"
 #include "document/workspace.h"
 #include "options/option_controls.h"
@@ -99,6 +102,36 @@ TEST(ExchangeMenu, ConfigurationExportedAndImportedIsTheSameDocument) {
     EXPECT_TRUE(rig.prompter.asked.empty()) << rig.prompter.asked.front().text;
     EXPECT_EQ(ws.current.header, before->header);
     EXPECT_NE(channelGrid(rig), nullptr);
+}
+
+// Help > Save Support Information: the archive, with the data file pair only when the user
+// says so.
+TEST(SupportMenu, SavesTheBundleAndAddsTheDataFileOnlyOnYes) {
+    WindowRig rig;
+    rig.window();
+    Workspace& ws = *rig.app->workspace;
+    const std::string dat = rig.install.file("mine.dat");
+    ASSERT_TRUE(saveDataFile(ws, dat));
+    ws.fileName = dat;
+    ws.untitled = false;
+    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        const std::string zip = rig.install.file(answer == PromptAnswer::Yes ? "with.zip" : "without.zip");
+        rig.files.answers = {zip};
+        rig.prompter.answers = {answer};
+        rig.prompter.asked.clear();
+        rig.find("mnuSupportInformation")->trigger();
+        EXPECT_EQ(rig.files.calls.back().filter, "Zip Archive (*.zip)|*.zip");
+        ASSERT_EQ(rig.prompter.asked.size(), 1u);
+        EXPECT_EQ(rig.prompter.asked[0].text.find("Add the current data file pair " + dat + " to the support"), 0u);
+        const auto files = readZipArchive(zip);
+        ASSERT_TRUE(files);
+        std::vector<std::string> names;
+        for (const BundleFile& f : *files) names.push_back(f.name);
+        EXPECT_EQ(names.front(), "about.txt");
+        EXPECT_NE(std::find(names.begin(), names.end(), "language/mysetup.ini"), names.end());
+        EXPECT_NE(std::find(names.begin(), names.end(), "Version.ini"), names.end());
+        EXPECT_EQ(std::find(names.begin(), names.end(), "data/mine.dat") != names.end(), answer == PromptAnswer::Yes);
+    }
 }
 
 TEST(ExchangeMenu, TheMenuSpeaksChinese) {

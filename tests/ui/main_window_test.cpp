@@ -99,7 +99,7 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
         {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
         {"mnuWindow", {"mnuCascade", "|", "mnuCloseAllWindows"}},
-        {"mnuHelp", {"mnuAbout"}},
+        {"mnuHelp", {"mnuSupportInformation", "|", "mnuAbout"}},
     };
     std::vector<std::string> bar;
     for (QAction* a : rig.window().menuBar()->actions())
@@ -121,7 +121,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "Import &Configuration…", "Export Con&figuration…", "E&xit", "&Edit", "&Channel Information", "&Option Features",
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
-        "&About MV52", "&Initial Setting", "&Undo", "&Redo"};
+        "&About MV52", "&Initial Setting", "&Undo", "&Redo", "Save &Support Information…"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         if (entry.key == MainText::FileName) continue;
         const std::string english(entry.text.english);

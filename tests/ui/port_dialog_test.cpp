@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include "app/startup.h"
 #include "support/fake_ports.h"
 #include "support/fakes.h"
+#include "support/sim_process.h"
 
 namespace mv52 {
 namespace {
@@ -23,9 +25,10 @@ using Numbers = std::vector<std::uint16_t>;
 constexpr const char* kPath = "/inst/language/mysetup.ini";
 constexpr const char* kFile = "[language]\nIsFirstRun=0\ncomPort=9\nCurrentLanguage=1\n";
 
+// The COM names the list shows, each at the start of its line.
 QStringList itemsOf(const QComboBox& combo) {
     QStringList items;
-    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i).section(QLatin1Char(' '), 0, 0);
     return items;
 }
 
@@ -90,22 +93,86 @@ TEST_F(ComSetDialog, CaptionsFollowTheLanguage) {
 }
 
 TEST_F(ComSetDialog, LoadListsThePortsWithTheirDevicesAndSelectsComPort) {
-    ports.current = {{1, "/dev/ttyS0", "16550A"}, {3, "/dev/ttyUSB0", "FT232R USB UART"}, {99, "/dev/pts/4", ""}};
-    app.settings.comPort = 3;
+    ports.current = {{1, "/dev/ttyS0", "16550A"},
+                     {34, "/dev/ttyUSB1", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "A50285BI"},
+                     {99, "/dev/pts/4", ""}};
+    app.settings.comPort = 34;
     PortDialog dialog(app, profiles, ports);
     auto* combo = dialog.findChild<QComboBox*>("Combo1");
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(itemsOf(*combo), QStringList({"COM1", "COM3", "COM99"}));
+    EXPECT_EQ(itemsOf(*combo), QStringList({"COM1", "COM34", "COM99"}));
+    EXPECT_EQ(combo->itemText(0), "COM1  /dev/ttyS0  16550A");
+    EXPECT_EQ(combo->itemText(1),
+              "COM34 (configured)  /dev/ttyUSB1  FT232R USB UART (FTDI, USB 0403:6001, serial A50285BI)");
+    EXPECT_EQ(combo->itemText(2), "COM99  /dev/pts/4");
     EXPECT_EQ(combo->currentIndex(), 1);
-    EXPECT_EQ(combo->itemData(0, Qt::ToolTipRole).toString(), "/dev/ttyS0\n16550A");
-    EXPECT_EQ(combo->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0\nFT232R USB UART");
-    EXPECT_EQ(combo->itemData(2, Qt::ToolTipRole).toString(), "/dev/pts/4");
-    EXPECT_EQ(combo->toolTip(), "/dev/ttyUSB0\nFT232R USB UART");
+    const QString details = "Device: /dev/ttyUSB1\nDescription: FT232R USB UART\nManufacturer: FTDI\n"
+                            "USB vendor:product: 0403:6001\nSerial number: A50285BI";
+    EXPECT_EQ(dialog.findChild<QLabel*>("PortDetails")->text(), details);
+    EXPECT_EQ(combo->itemData(1, Qt::ToolTipRole).toString(), details);
+    EXPECT_EQ(combo->itemData(2, Qt::ToolTipRole).toString(), "Device: /dev/pts/4");
 
     auto* timer = dialog.findChild<QTimer*>("ReShowComPortTimer");
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
+}
+
+// The cable of the last transfer, moved to another USB socket, is found under its new number.
+TEST_F(ComSetDialog, TheLastTransfersAdapterIsPreselectedWhenTheConfiguredPortIsGone) {
+    const PortEntry cable{34, "/dev/ttyUSB1", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "A50285BI"};
+    const PortEntry other{35, "/dev/ttyUSB2", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "B0000001"};
+    profiles.files[kPath] = std::string(kFile) + "[ports]\nLastTransferPort=usb:0403:6001:A50285BI\n";
+    ports.current = {{1, "/dev/ttyS0", "16550A"}, other, cable};
+    struct Case {
+        std::uint16_t comPort;
+        int selected;
+    };
+    for (const Case c : {Case{33, 2}, Case{1, 0}, Case{35, 1}}) {
+        app.settings.comPort = c.comPort;
+        PortDialog dialog(app, profiles, ports);
+        EXPECT_EQ(dialog.findChild<QComboBox*>("Combo1")->currentIndex(), c.selected) << c.comPort;
+    }
+}
+
+// Find Radio asks the ports (every one, with the check box) and selects the one that answers
+// as the radio.
+TEST_F(ComSetDialog, FindRadioSelectsThePortThatAnswers) {
+    test::SimProcess sim({});
+    ASSERT_FALSE(sim.path().empty());
+    profiles.files[kPath] = std::string(kFile) + "[ports]\nCOM97=/dev/null\nCOM99=" + sim.path() + "\n";
+    ports.current = {{97, "/dev/null"}, {99, sim.path()}};
+    app.settings.comPort = 97;
+    PortDialog dialog(app, profiles, ports);
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    auto* status = dialog.findChild<QLabel*>("FindStatus");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandFind")->text(), "&Find Radio");
+    dialog.findChild<QCheckBox*>("CheckAllPorts")->setChecked(true);
+    dialog.findChild<QPushButton*>("CommandFind")->click();
+    ASSERT_TRUE(waitFor([&] { return status->text().contains("The radio is on"); })) << status->text().toStdString();
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(dialog.model().portId(), 99);
+    EXPECT_EQ(status->text().toStdString(), "The radio is on COM99 (" + sim.path() + ").");
+    EXPECT_EQ(app.settings.comPort, 97) << "nothing is stored before OK";
+}
+
+// With nothing answering, the dialog waits for the cable to be plugged in again and selects
+// the port that appears.
+TEST_F(ComSetDialog, FindRadioFallsBackToThePortThatIsPluggedIn) {
+    ports.current = {{97, "/dev/null"}, {98, "/dev/zero"}};
+    app.settings.comPort = 97;
+    PortDialog dialog(app, profiles, ports);
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    auto* status = dialog.findChild<QLabel*>("FindStatus");
+    dialog.findChild<QPushButton*>("CommandFind")->click();  // no USB adapter to ask
+    ASSERT_TRUE(waitFor([&] { return status->text().contains("Unplug the cable"); }));
+    EXPECT_EQ(combo->currentIndex(), 0);
+    ports.current = {{34, "/dev/ttyUSB1", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "A50285BI"},
+                     {97, "/dev/null"},
+                     {98, "/dev/zero"}};
+    ASSERT_TRUE(waitFor([&] { return dialog.model().portId() == 34; }));
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(status->text(), "The cable is on COM34 (/dev/ttyUSB1).");
 }
 
 TEST_F(ComSetDialog, RefreshKeepsThePickWhileItsPortExists) {
@@ -149,10 +216,10 @@ TEST_F(ComSetDialog, TimerPicksUpAPluggedInAdapterWithinASecond) {
     keyTo(*combo, 1);
     ports.set({1, 3, 33});
     EXPECT_TRUE(waitFor([&] { return combo->count() == 3; }));
-    EXPECT_EQ(combo->currentText(), "COM3");
+    EXPECT_EQ(combo->currentText(), "COM3  /dev/fake3  Adapter 3");
     ports.set({1, 33});
     EXPECT_TRUE(waitFor([&] { return combo->count() == 2; }));
-    EXPECT_EQ(combo->currentText(), "COM1");
+    EXPECT_EQ(combo->currentText(), "COM1 (configured)  /dev/fake1  Adapter 1");
 }
 
 TEST_F(ComSetDialog, ClosingStopsTheTimer) {

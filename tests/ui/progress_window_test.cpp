@@ -5,8 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
 
 #include "document/workspace.h"
+#include "ui/dialog_width.h"
 #include "ui/progress_window.h"
 #include "ui/ui_support.h"
 
@@ -149,11 +152,79 @@ TEST(ProgressWindow, ATransferThatEndsWhileTheQuestionIsUpIsNotCancelledAgain) {
     progress.setCancelTransfer([&] { ++cancels; });
     prompter.onAsk = [&](const ScriptedDetailPrompter::Asked&) { progress.close(); };
     prompter.answers = {PromptAnswer::Ok};
-    progress.open(CommOperation::Write, [&] { whenIdle([&] { static_cast<QWidget&>(progress).close(); }); });
+    progress.open(CommOperation::Read, [&] { whenIdle([&] { static_cast<QWidget&>(progress).close(); }); });
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].text, "是否取消与对讲机的数据传输？");
     EXPECT_EQ(cancels, 0);
     EXPECT_FALSE(progress.visible());
+}
+
+// The Cancel button: a read stops at once; a write only after the user agreed to leave the
+// radio partly written.
+TEST(ProgressWindow, CancelStopsAReadAtOnceAndAWriteOnlyAfterTheRiskIsAccepted) {
+    struct Case {
+        CommOperation operation;
+        std::vector<PromptAnswer> answers;
+        int questions;
+        int stops;
+    };
+    const Case cases[] = {
+        {CommOperation::Read, {}, 0, 1},
+        {CommOperation::Write, {PromptAnswer::No}, 1, 0},
+        {CommOperation::Write, {PromptAnswer::Yes}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        ScriptedDetailPrompter prompter;
+        prompter.answers.assign(c.answers.begin(), c.answers.end());
+        ProgressWindow progress(prompter, [] { return LanguageIndex::English; });
+        int stops = 0;
+        progress.setCancelTransfer([&] {
+            ++stops;
+            progress.close();
+        });
+        progress.showPort("COM34 (/dev/ttyUSB1)");
+        QString heading;
+        bool shownAfterCancel = false;
+        progress.open(c.operation, [&] {
+            heading = progress.findChild<QLabel*>(QStringLiteral("PortLabel"))->text();
+            whenIdle([&] {
+                auto* cancel = progress.findChild<QPushButton*>(QStringLiteral("CommandCancel"));
+                ASSERT_NE(cancel, nullptr);
+                EXPECT_EQ(cancel->text(), QStringLiteral("&Cancel"));
+                cancel->click();
+                shownAfterCancel = progress.visible();
+                if (shownAfterCancel) progress.close();
+            });
+        });
+        SCOPED_TRACE(static_cast<int>(c.operation) * 10 + static_cast<int>(c.answers.size()));
+        EXPECT_EQ(heading, c.operation == CommOperation::Read ? QStringLiteral("Reading from COM34 (/dev/ttyUSB1)")
+                                                              : QStringLiteral("Writing to COM34 (/dev/ttyUSB1)"));
+        ASSERT_EQ(static_cast<int>(prompter.asked.size()), c.questions);
+        if (c.questions > 0) {
+            EXPECT_EQ(prompter.asked[0].text.substr(0, 44), "The radio will be left partly written: its m");
+            EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(prompter.asked[0].icon, MessageIcon::Warning);
+        }
+        EXPECT_EQ(stops, c.stops);
+        EXPECT_EQ(shownAfterCancel, c.stops == 0);
+    }
+}
+
+// The window is never narrower than its title or its port line, in either language.
+TEST(ProgressWindow, IsAsWideAsItsTitleAndPortLine) {
+    for (LanguageIndex language : {LanguageIndex::English, LanguageIndex::Chinese}) {
+        ScriptedDetailPrompter prompter;
+        ProgressWindow progress(prompter, [&] { return language; });
+        progress.showPort("COM34 (/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0)");
+        int width = 0, needed = 0;
+        progress.open(CommOperation::Verify, [&] {
+            width = progress.width();
+            auto* heading = progress.findChild<QLabel*>(QStringLiteral("PortLabel"));
+            needed = std::max(widthForTitle(progress), heading->sizeHint().width());
+            progress.close();
+        });
+        EXPECT_GE(width, needed);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -223,6 +225,58 @@ TEST(DesktopRadio, WritesTheDocumentIntoTheRadio) {
     EXPECT_EQ(ws.current.channels.slot(0, 1, 3).Mode, 3);
 }
 
+// Cancel during a write: the window asks, naming the risk; the radio is sent the end request
+// and keeps the blocks written so far, and the program says how many and offers to write again.
+TEST(DesktopRadio, ACancelledWriteSaysHowFarItGotAndOffersToWriteAgain) {
+    RadioRig r;
+    WindowRig& rig = r.rig;
+    MainWindow& w = rig.window();
+    const std::string zero = rig.install.file("zero.img");
+    const std::string memory = rig.install.file("memory.bin");
+    writeBytes(zero, std::vector<std::uint8_t>(kTransferred, 0));
+    SimulatedRadio sim({QStringLiteral("--image"), QString::fromStdString(zero), QStringLiteral("--baud"),
+                        QStringLiteral("9600"), QStringLiteral("--save"), QString::fromStdString(memory)});
+    ASSERT_FALSE(sim.device().empty()) << sim.errors().toStdString();
+    r.usePort(sim.device());
+    r.watchdog();
+    rig.prompter.answers = {PromptAnswer::Ok, PromptAnswer::Yes, PromptAnswer::No};
+
+    QTimer poll;
+    QString heading;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        ProgressWindow* p = w.progressWindow();
+        if (!p->visible() || p->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value() < 5) return;
+        poll.stop();
+        heading = p->findChild<QLabel*>(QStringLiteral("PortLabel"))->text();
+        p->findChild<QPushButton*>(QStringLiteral("CommandCancel"))->click();
+    });
+    poll.start(20);
+    rig.find("mnuWriteToRadio")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return rig.prompter.asked.size() >= 3 && !w.linkSession().running(); }, 120000))
+        << sim.errors().toStdString();
+    EXPECT_EQ(heading.toStdString(), "Writing to COM99 (" + sim.device() + ")");
+    const std::vector<std::string> texts = rig.prompter.texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1].substr(0, 38), "The radio will be left partly written:");
+    const int written = w.linkSession().blocksWritten();
+    ASSERT_GT(written, 0);
+    EXPECT_LT(written, 1484);
+    EXPECT_EQ(texts[2], "The write was stopped. The radio holds the first " + std::to_string(written) +
+                            " of 1484 blocks written; the rest keep their old contents.\r\n"
+                            "Write to the radio again now?");
+    EXPECT_EQ(rig.prompter.asked[2].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(w.linkSession().stoppedByUser());
+    // The end request reached the radio, which then kept its memory: the blocks written so far
+    // hold the document, the rest their old zeros.
+    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(memory); }, 5000)) << sim.errors().toStdString();
+    const std::vector<std::uint8_t> held = readBytes(memory);
+    ASSERT_EQ(held.size(), std::size_t{kTransferred});
+    const auto image = rig.app->workspace->image.bytes();
+    const auto split = static_cast<std::ptrdiff_t>(written) * 16;
+    EXPECT_TRUE(std::equal(held.begin(), held.begin() + split, image.begin()));
+    EXPECT_TRUE(std::all_of(held.begin() + split + 16, held.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
 // With "Verify after Write" checked, a write reads the radio back in the same progress window
 // and says what it found.
 TEST(DesktopRadio, VerifyAfterWriteReadsTheRadioBack) {
@@ -233,10 +287,10 @@ TEST(DesktopRadio, VerifyAfterWriteReadsTheRadioBack) {
         bool succeeded;
     };
     const Case cases[] = {
-        {"a radio that takes every write", {}, "Write verified.", true},
+        {"a radio that takes every write", {}, "Write completed and verified.", true},
         {"a block that keeps its old bytes",
          {QStringLiteral("--drop-writes"), QStringLiteral("0x4010")},
-         "Verify failed: 1 of 1484 blocks read back from the radio differ from what was written. Addresses: 16400 "
+         "Write Data Completed.\r\nVerify failed: 1 of 1484 blocks read back from the radio differ from what was written. Addresses: 16400 "
          "(0x4010)",
          false},
     };
@@ -262,13 +316,12 @@ TEST(DesktopRadio, VerifyAfterWriteReadsTheRadioBack) {
         });
         poll.start(5);
         rig.find("mnuWriteToRadio")->trigger();
-        ASSERT_TRUE(waitUntil([&] { return rig.prompter.asked.size() >= 3 && !w.linkSession().running(); }, 120000))
+        ASSERT_TRUE(waitUntil([&] { return rig.prompter.asked.size() >= 2 && !w.linkSession().running(); }, 120000))
             << sim.errors().toStdString();
         poll.stop();
         const std::vector<std::string> texts = rig.prompter.texts();
-        ASSERT_EQ(texts.size(), 3u);
-        EXPECT_EQ(texts[1], "Write Data Completed.");
-        EXPECT_EQ(texts[2].substr(0, std::string(c.verdictStart).size()), c.verdictStart);
+        ASSERT_EQ(texts.size(), 2u) << "one message for the write and its check";
+        EXPECT_EQ(texts[1].substr(0, std::string(c.verdictStart).size()), c.verdictStart);
         EXPECT_EQ(w.linkSession().lastSucceeded(), c.succeeded);
         EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Write data to radio"), QStringLiteral("Verify data in radio")}));
     }

@@ -16,7 +16,14 @@
 #include "document/workspace.h"
 #include "ui/language_dialog.h"
 #include "ui/program_icon.h"
+#include "ui/message_box.h"
+#include "ui/port_dialog.h"
 #include "ui/progress_window.h"
+#include "app/startup.h"
+#include "lang/messages.h"
+#include "link/link_trouble.h"
+#include "support/fake_ports.h"
+#include "support/fakes.h"
 #include "ui/ui_support.h"
 
 int writeScreenshots(const std::string& folder) {
@@ -134,6 +141,55 @@ int writeScreenshots(const std::string& folder) {
             if (!dtmf->grab().save(out.filePath(QStringLiteral("mv52-dtmf-%1-%2.png").arg(suffix, tabNames[i]))))
                 ++failures;
         }
+    }
+    // The port dialog with a USB adapter's details, the failure of a port that may not be
+    // opened with its cause and hint, and the progress window naming its port, in both
+    // languages.
+    for (const auto& [suffix, language] :
+         {std::pair{"en", mv52::LanguageIndex::English}, std::pair{"zh", mv52::LanguageIndex::Chinese}}) {
+        const QDir out(QString::fromStdString(folder));
+        mv52::AppState app;
+        app.settingsPath = "/inst/language/mysetup.ini";
+        app.settings.comPort = 34;
+        app.settings.language.current = language;
+        MemoryProfiles profiles;
+        FakePortList ports;
+        ports.current = {{1, "/dev/ttyS0", "16550A"},
+                         {34, "/dev/ttyUSB1", "FT232R USB UART", "FTDI", 0x0403, 0x6001, "A50285BI"},
+                         {99, "/dev/pts/4", ""}};
+        mv52::PortDialog dialog(app, profiles, ports);
+        dialog.show();
+        waitUntil([] { return false; }, 200);
+        if (!dialog.grab().save(out.filePath(QStringLiteral("mv52-ports-%1.png").arg(suffix)))) ++failures;
+        dialog.reject();
+
+        mv52::Trouble trouble{mv52::TroubleCode::PortPermission, "COM34", "/dev/ttyUSB1", "Permission denied", -1, {}};
+        trouble.circumstances.deviceGroup = "dialout";
+        trouble.circumstances.unixLike = true;
+        trouble.circumstances.grabbers = {"ModemManager"};
+        mv52::QtPrompter prompter({}, [language] { return language; });
+        QPixmap box;
+        whenModal([&](QWidget* modal) {
+            waitUntil([] { return false; }, 100);
+            box = modal->grab();
+            if (auto* d = qobject_cast<QDialog*>(modal)) d->accept();
+        });
+        prompter.askWithDetail(mv52::messageText(mv52::MessageKey::MsgCannotOpenPort, language),
+                               mv52::troubleExplanation(trouble, language), mv52::MessageButtons::Ok,
+                               mv52::MessageIcon::Error);
+        if (!box.save(out.filePath(QStringLiteral("mv52-port-failure-%1.png").arg(suffix)))) ++failures;
+
+        ScriptedDetailPrompter quiet;
+        mv52::ProgressWindow progress(quiet, [language] { return language; });
+        progress.showPort("COM34 (/dev/ttyUSB1)");
+        QPixmap shot;
+        progress.open(mv52::CommOperation::Write, [&] {
+            progress.setProgress(37);
+            waitUntil([] { return false; }, 100);
+            shot = progress.grab();
+            progress.close();
+        });
+        if (!shot.save(out.filePath(QStringLiteral("mv52-progress-port-%1.png").arg(suffix)))) ++failures;
     }
     // The window icon as drawn, at the size a desktop shows it.
     const QString icon = QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-icon.png"));
