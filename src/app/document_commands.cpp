@@ -23,7 +23,9 @@ std::string fileNameWithoutFolder(std::string_view path) {
 }
 
 std::string documentTitle(const Workspace& workspace, LanguageIndex language) {
-    return mainWindowTitle(workspace.bandText, fileNameWithoutFolder(workspace.fileName), language);
+    // "*" after the file name while there is something to save.
+    const std::string mark = documentChanged(workspace) ? "*" : "";
+    return mainWindowTitle(workspace.bandText, fileNameWithoutFolder(workspace.fileName) + mark, language);
 }
 
 DocumentCommands::DocumentCommands(DocumentContext context, DocumentWindow& window)

@@ -269,6 +269,8 @@ void MainWindow::refreshUndoActions() {
         a->setStatusTip(tip);
         a->setToolTip(tip);
     }
+    // Every recorded step, undo and redo may change whether there is something to save.
+    setTitleBar();
 }
 
 void MainWindow::documentReplaced() { edits_->reset(); }

@@ -49,6 +49,21 @@ struct EditRig : ChannelRig {
     QString cell(int row) { return grid()->item(row - 1, 1)->text(); }
 };
 
+TEST(UndoAndRedo, TheTitleMarksUnsavedChangesUntilSaveOrAnUndoBackToTheSavedState) {
+    EditRig rig;
+    const QString clean = rig.window().windowTitle();
+    EXPECT_FALSE(clean.contains(QLatin1Char('*')));
+    rig.typeInto(7, QStringLiteral("27.185"));
+    EXPECT_TRUE(rig.window().windowTitle().endsWith(QStringLiteral("new.dat*]"))) << rig.window().windowTitle().toStdString();
+    rig.trigger(rig.undo());
+    EXPECT_EQ(rig.window().windowTitle(), clean);
+    rig.trigger(rig.redo());
+    EXPECT_TRUE(rig.window().windowTitle().contains(QLatin1Char('*')));
+    rig.files.answers = {rig.install.file("marked.dat")};
+    rig.trigger(rig.find("mnuSave"));
+    EXPECT_TRUE(rig.window().windowTitle().endsWith(QStringLiteral("[File Name:marked.dat]")));
+}
+
 TEST(UndoAndRedo, AFrequencyEditIsUndoneAndRedoneInTheGridAndTheDocument) {
     EditRig rig;
     EXPECT_FALSE(rig.undo()->isEnabled());
