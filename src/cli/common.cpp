@@ -2,11 +2,18 @@
 
 #include <ostream>
 
+#include "app/settings.h"
 #include "storage/data_file.h"
 #include "storage/default_document.h"
 #include "lang/messages.h"
 
 namespace mv52::cli {
+
+std::string Context::settingsFile() const {
+    return settingsPath.empty() ? settingsFilePath(programFolder) : settingsPath;
+}
+
+std::string Context::logFolderPath() const { return logFolder.empty() ? programFolder : logFolder; }
 
 std::unique_ptr<Workspace> startupWorkspace(const Context& ctx) {
     auto ws = Workspace::create();

@@ -75,7 +75,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       link_([profiles = &services_.profiles, path = services_.app.settingsPath](std::uint16_t comPort) {
           return devicePathForComPort(comPort, *profiles, path);
       }),
-      log_(services_.app.programFolder, services_.clock) {
+      log_(services_.app.logFolder, services_.clock) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(programIcon());
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -458,7 +458,9 @@ void MainWindow::showLanguageSetup() {
     checkLanguageChange();
 }
 
-void MainWindow::showAbout() { showAboutDialog(this, language()); }
+void MainWindow::showAbout() {
+    showAboutDialog(this, language(), {app_.settingsPath, app_.logFolder, app_.perUserFiles});
+}
 
 void MainWindow::beforeReadDecode() { closeAllChildWindows(); }
 
