@@ -4,6 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh package
+# Debian's hardening flags (fortified functions, full RELRO, bind now), as a Debian build has them.
+export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV52_TESTS=OFF -DMV52_BENCH=OFF -DMV52_PACKAGE=ON
 cmake --build build-package -j "$(nproc)"
 
