@@ -5,9 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh package
 # Debian's hardening flags (fortified functions, full RELRO, bind now), as a Debian build has them.
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV52_TESTS=OFF -DMV52_BENCH=OFF -DMV52_PACKAGE=ON
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV52_TESTS=OFF -DMV52_BENCH=OFF -DMV52_PACKAGE=ON \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build-package -j "$(nproc)"
 
 rm -f build-package/mv52_*.deb
