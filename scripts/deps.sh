@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|test|package]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
           fonts-noto-cjk qt6-translations-l10n libyaml-cpp-dev libzip-dev)
 if [ "${1:-build}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
+fi
+if [ "${1:-build}" = package ]; then
+  # CPack's dependency lookup (dpkg-shlibdeps), the manual pages, and the checks of the
+  # desktop entry and the metainfo.
+  packages+=(dpkg-dev help2man desktop-file-utils appstream)
 fi
 
 missing=()

@@ -11,7 +11,12 @@ std::string dateStamp(const Clock& clock) { return dateStampOf(clock.now()); }
 std::unique_ptr<AppState> runStartup(StartupServices& services) {
     auto app = std::make_unique<AppState>();
     app->programFolder = services.programFolder;
-    app->settingsPath = settingsFilePath(services.programFolder);
+    const FilePlaces places = services.userFolders != nullptr
+                                  ? chooseFilePlaces(services.programFolder, *services.userFolders, services.writable)
+                                  : FilePlaces{settingsFilePath(services.programFolder), services.programFolder, false};
+    app->settingsPath = places.settingsFile;
+    app->logFolder = places.logFolder;
+    app->perUserFiles = places.perUser;
     app->versionIniPath = versionFilePath(services.programFolder);
 
     app->versions = loadVersionTable(services.profiles, app->versionIniPath);

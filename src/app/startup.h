@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/decimal_symbol.h"
+#include "app/file_places.h"
 #include "app/settings.h"
 #include "document/workspace.h"
 #include "lang/messages.h"
@@ -22,11 +23,17 @@ struct StartupServices {
     LocaleSystem& locale;
     const Clock& clock;
     std::string programFolder;
+    // The user's own folders, used when the installation tree is shared (app/file_places);
+    // without them the settings and logs stay in the tree.
+    const UserFolders* userFolders = nullptr;
+    FolderCheck writable = folderWritable;
 };
 
 struct AppState {
     std::string programFolder;
-    std::string settingsPath;
+    std::string settingsPath;   // the settings file in use: the tree's or the user's own
+    std::string logFolder;      // where the daily logs go
+    bool perUserFiles = false;  // settings and logs in the user's folders, not the tree
     std::string versionIniPath;
     VersionTable versions;
     RememberedDecimalSymbol decimalSymbol;

@@ -24,12 +24,12 @@ std::optional<std::string> readTail(const std::string& path, std::size_t limit) 
     return bytes;
 }
 
-// The daily logs of the program folder, newest last: their names sort by date.
-std::vector<std::string> lastLogs(const std::string& programFolder) {
+// The daily logs of the log folder, newest last: their names sort by date.
+std::vector<std::string> lastLogs(const std::string& logFolder) {
     static const std::regex name(R"(log\d{8}\.txt)");
     std::vector<std::string> logs;
     std::error_code ec;
-    for (fs::directory_iterator it(programFolder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(logFolder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();
         if (std::regex_match(file, name) && it->is_regular_file(ec)) logs.push_back(file);
     }
@@ -45,7 +45,8 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
 
 }  // namespace
 
-std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, const std::string& settingsPath,
+std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, const std::string& logFolder,
+                                           const std::string& settingsPath,
                                            const std::string& versionPath, const SupportFacts& facts,
                                            const std::optional<std::string>& dataFile) {
     std::vector<BundleFile> files;
@@ -66,7 +67,7 @@ std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, con
     files.push_back({"ports.txt", std::move(ports)});
     add("language/mysetup.ini", settingsPath);
     add("Version.ini", versionPath);
-    for (const std::string& log : lastLogs(programFolder)) add("logs/" + log, (fs::path(programFolder) / log).string());
+    for (const std::string& log : lastLogs(logFolder)) add("logs/" + log, (fs::path(logFolder) / log).string());
     if (dataFile) {
         add("data/" + fs::path(*dataFile).filename().string(), *dataFile);
         const std::string channels = replaceExtension(*dataFile, "fre");

@@ -28,10 +28,11 @@ inline constexpr std::size_t kBundledLogs = 7;
 // send by mail.
 inline constexpr std::size_t kBundledLogLimit = 8 * 1024 * 1024;
 
-// `settingsPath` and `versionPath` are the installation's files; `dataFile` the .dat of a pair
-// to include (its .fre goes with it). Files that cannot be read are named in "missing.txt"
-// rather than failing the bundle.
-std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, const std::string& settingsPath,
+// `settingsPath` and `versionPath` are the installation's files, `logFolder` holds the daily
+// logs; `dataFile` the .dat of a pair to include (its .fre goes with it). Files that cannot be
+// read are named in "missing.txt" rather than failing the bundle.
+std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, const std::string& logFolder,
+                                           const std::string& settingsPath,
                                            const std::string& versionPath, const SupportFacts& facts,
                                            const std::optional<std::string>& dataFile);
 

@@ -23,6 +23,13 @@ struct Context {
     LanguageIndex language = LanguageIndex::English;
     VersionTable versions;
     std::uint16_t comPort = 1;  // from the settings file
+    // The settings file and the daily log folder in use (app/file_places); empty: the
+    // installation tree's own.
+    std::string settingsPath = {};
+    std::string logFolder = {};
+
+    std::string settingsFile() const;
+    std::string logFolderPath() const;
 };
 
 using Args = std::vector<std::string>;
@@ -48,6 +55,8 @@ int runDiff(const Args& args, Context& ctx);
 int runPorts(const Args& args, Context& ctx);
 int runFind(const Args& args, Context& ctx);
 int runSupport(const Args& args, Context& ctx);
+// "mv52ctl --version": the release, then the settings file and the daily log folder in use.
+int runVersion(const Args& args, Context& ctx);
 
 // Dispatches "mv52ctl COMMAND ARGS..."; args excludes the program name.
 int runCommandLine(const Args& args, Context& ctx);

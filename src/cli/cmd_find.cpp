@@ -67,14 +67,14 @@ int runFind(const Args& args, Context& ctx) {
         }
     }
     IniProfileFile profiles;
-    const std::string settingsPath = settingsFilePath(ctx.programFolder);
+    const std::string settingsPath = ctx.settingsFile();
     QtPortList list(profiles, settingsPath);
     if (plug) return findByPlugging(ctx, list, seconds);
 
     QtSerialLink link([&](std::uint16_t n) { return devicePathForComPort(n, profiles, settingsPath); });
     QtOneShotTimer timer;
     SystemClock clock;
-    DailyLog log(ctx.programFolder, clock);
+    DailyLog log(ctx.logFolderPath(), clock);
     RadioProbe probe(link, timer, log, kModelType);
     const std::vector<std::uint16_t> ports = probeCandidates(list.ports(), all);
 

@@ -11,7 +11,7 @@ namespace mv52::cli {
 int runPorts(const Args& args, Context& ctx) {
     if (!args.empty()) return kExitUsage;
     IniProfileFile profiles;
-    QtPortList list(profiles, settingsFilePath(ctx.programFolder));
+    QtPortList list(profiles, ctx.settingsFile());
     for (const PortEntry& e : list.ports()) ctx.out << portLine(e, e.comPort == ctx.comPort, ctx.language) << "\n";
     return kExitOk;
 }

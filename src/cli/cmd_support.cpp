@@ -26,9 +26,9 @@ int runSupport(const Args& args, Context& ctx) {
     }
     if (out.empty()) return kExitUsage;
     IniProfileFile profiles;
-    QtPortList list(profiles, settingsFilePath(ctx.programFolder));
+    QtPortList list(profiles, ctx.settingsFile());
     const std::vector<BundleFile> files =
-        supportBundleFiles(ctx.programFolder, settingsFilePath(ctx.programFolder), versionFilePath(ctx.programFolder),
+        supportBundleFiles(ctx.programFolder, ctx.logFolderPath(), ctx.settingsFile(), versionFilePath(ctx.programFolder),
                            systemSupportFacts(list, ctx.comPort, ctx.language), data);
     std::string error;
     if (!writeZipArchive(out, files, error)) {

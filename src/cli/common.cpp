@@ -4,11 +4,18 @@
 
 #include "exchange/radio_view.h"
 #include "lang/exchange_texts.h"
+#include "app/settings.h"
 #include "storage/data_file.h"
 #include "storage/default_document.h"
 #include "lang/messages.h"
 
 namespace mv52::cli {
+
+std::string Context::settingsFile() const {
+    return settingsPath.empty() ? settingsFilePath(programFolder) : settingsPath;
+}
+
+std::string Context::logFolderPath() const { return logFolder.empty() ? programFolder : logFolder; }
 
 std::unique_ptr<Workspace> startupWorkspace(const Context& ctx) {
     auto ws = Workspace::create();

@@ -125,6 +125,7 @@ void printOverview(std::ostream& os) {
     os << "mv52ctl - the MV52 programming tool's command line\n\nUsage:\n";
     for (const Command& c : kCommands) os << "  " << c.usage << "\n";
     os << "\nOptions: --lang en|zh  the language of messages (default: that of the settings file)\n"
+          "         --version     the version, and the settings file and log folder in use\n"
           "\nmv52ctl COMMAND --help describes a command.\n"
           "Exit status: 0 success, 1 the operation failed, 2 wrong usage.\n";
 }
@@ -138,7 +139,7 @@ bool wantsHelp(const Args& args) {
 void loadInstallation(Context& ctx) {
     IniProfileFile profiles;
     ctx.versions = loadVersionTable(profiles, versionFilePath(ctx.programFolder));
-    const std::string settings = settingsFilePath(ctx.programFolder);
+    const std::string settings = ctx.settingsFile();
     ctx.language = storedLanguage(profiles, settings, PosixLocale().systemDefaultLocaleId());
     const std::int16_t port = numberFromText(profiles.read(settings, kSettingsSection, "comPort", "", 512), 1);
     ctx.comPort = port >= 1 ? static_cast<std::uint16_t>(port) : std::uint16_t{1};
@@ -163,6 +164,7 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
         printOverview(ctx.err);
         return kExitUsage;
     }
+    if (args[0] == "--version") return runVersion(Args(args.begin() + 1, args.end()), ctx);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         const Command* c = args.size() > 1 ? findCommand(args[1]) : nullptr;
         if (c)

@@ -96,7 +96,7 @@ std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx, Comm
 
 bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& options, Context& ctx) {
     IniProfileFile profiles;
-    const std::string settingsPath = settingsFilePath(ctx.programFolder);
+    const std::string settingsPath = ctx.settingsFile();
     std::uint16_t comPort = ctx.comPort;
     std::optional<std::string> explicitDevice;
     if (!options.port.empty()) {
@@ -115,7 +115,7 @@ bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& o
     ConsolePrompter prompter(ctx.out, ctx.err, ctx.language, options.retries);
     ProgressBar progress(ctx.err, ::isatty(STDERR_FILENO) == 1, ctx.language);
     SystemClock clock;
-    DailyLog log(ctx.programFolder, clock);
+    DailyLog log(ctx.logFolderPath(), clock);
     PendingMessages pending;
     NoHooks hooks;
     SystemPortInspector inspector;

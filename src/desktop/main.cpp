@@ -23,6 +23,7 @@
 #include "platform/qt_process_launcher.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_tone_output.h"
+#include "platform/user_folders.h"
 #include "system/clock.h"
 #include "ui/file_dialog.h"
 #include "ui/main_window.h"
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
         mv52::IniProfileFile profiles;
         mv52::PosixLocale locale;
         mv52::SystemClock clock;
-        mv52::StartupServices startup{profiles, locale, clock, mv52::programFolder(argc > 0 ? argv[0] : nullptr)};
+        const mv52::UserFolders user = mv52::userFolders();
+        mv52::StartupServices startup{profiles, locale, clock, mv52::programFolder(argc > 0 ? argv[0] : nullptr), &user};
         std::unique_ptr<mv52::AppState> app = mv52::runStartup(startup);
 
         mv52::QtPrompter prompter({}, [&app] { return app->language(); });

@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 #include "app/command_table.h"
+#include "lang/about_texts.h"
 #include "lang/language_tables.h"
+#include "version/package_version.h"
 #include "version/version_table.h"
 #include "ui/dialog_width.h"
 
@@ -16,7 +18,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-AboutDialog::AboutDialog(LanguageIndex language, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(LanguageIndex language, const AboutFiles& files, QWidget* parent) : QDialog(parent) {
     setObjectName(language == LanguageIndex::English ? QStringLiteral("FrmAbout2") : QStringLiteral("frmAbout"));
     setWindowTitle(qs(withoutAccessKey(text(MainText::About, language))));
     setModal(true);
@@ -33,6 +35,26 @@ AboutDialog::AboutDialog(LanguageIndex language, QWidget* parent) : QDialog(pare
     version->setObjectName(QStringLiteral("Label2"));
     version->setAlignment(Qt::AlignCenter);
 
+    auto* release = new QLabel(
+        qs(text(AboutText::Release, language)) + QLatin1Char(' ') + QString::fromUtf8(kPackageVersion.data(),
+                                                                                    static_cast<qsizetype>(kPackageVersion.size())),
+        this);
+    release->setObjectName(QStringLiteral("LabelRelease"));
+    release->setAlignment(Qt::AlignCenter);
+
+    // The paths can be selected and copied: a user asked for a log by support needs the folder.
+    auto* where = new QLabel(this);
+    where->setObjectName(QStringLiteral("LabelFiles"));
+    where->setTextFormat(Qt::PlainText);
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QString whereText = qs(text(AboutText::SettingsFile, language)) + QLatin1Char('\n') + qs(files.settingsFile) +
+                        QLatin1Char('\n') + qs(text(AboutText::LogFolder, language)) + QLatin1Char('\n') +
+                        qs(files.logFolder);
+    if (files.perUser) whereText += QStringLiteral("\n\n") + qs(text(AboutText::PerUser, language));
+    where->setText(whereText);
+    where->setWordWrap(true);
+    where->setVisible(!files.settingsFile.empty());
+
     auto* close = new QPushButton(qs(text(SharedText::Close, language)), this);
     close->setObjectName(QStringLiteral("CommandClose"));
     close->setDefault(true);
@@ -43,14 +65,17 @@ AboutDialog::AboutDialog(LanguageIndex language, QWidget* parent) : QDialog(pare
     layout->setSpacing(10);
     layout->addWidget(name);
     layout->addWidget(version);
+    layout->addWidget(release);
+    layout->addSpacing(6);
+    layout->addWidget(where);
     layout->addSpacing(8);
     layout->addWidget(close, 0, Qt::AlignCenter);
     keepTitleVisible(*this, *layout);
     setFixedSize(sizeHint().expandedTo(QSize(280, 0)));
 }
 
-void showAboutDialog(QWidget* parent, LanguageIndex language) {
-    AboutDialog dialog(language, parent);
+void showAboutDialog(QWidget* parent, LanguageIndex language, const AboutFiles& files) {
+    AboutDialog dialog(language, files, parent);
     dialog.exec();
 }
 

@@ -83,7 +83,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       link_([profiles = &services_.profiles, path = services_.app.settingsPath](std::uint16_t comPort) {
           return devicePathForComPort(comPort, *profiles, path);
       }),
-      log_(services_.app.programFolder, services_.clock) {
+      log_(services_.app.logFolder, services_.clock) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(programIcon());
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -509,7 +509,7 @@ void MainWindow::saveSupportInformation() {
                                MessageButtons::YesNo, MessageIcon::Question) == PromptAnswer::Yes)
         pair = ws.fileName;
     const std::vector<BundleFile> files =
-        supportBundleFiles(app_.programFolder, app_.settingsPath, versionFilePath(app_.programFolder),
+        supportBundleFiles(app_.programFolder, app_.logFolder, app_.settingsPath, versionFilePath(app_.programFolder),
                            systemSupportFacts(services_.ports, app_.settings.comPort, lang), pair);
     std::string error;
     if (writeZipArchive(*path, files, error))
@@ -519,7 +519,9 @@ void MainWindow::saveSupportInformation() {
                                MessageIcon::Error);
 }
 
-void MainWindow::showAbout() { showAboutDialog(this, language()); }
+void MainWindow::showAbout() {
+    showAboutDialog(this, language(), {app_.settingsPath, app_.logFolder, app_.perUserFiles});
+}
 
 void MainWindow::beforeReadDecode() { closeAllChildWindows(); }
 

@@ -5,11 +5,10 @@
 
 namespace mv52 {
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
+QImage programIconImage(int size) {
+    QImage pm(size, size, QImage::Format_ARGB32_Premultiplied);
+    pm.fill(Qt::transparent);
+    {
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
         const qreal s = size / 64.0;
@@ -28,9 +27,13 @@ QIcon programIcon() {
         p.drawEllipse(QPointF(50, 38), 2, 2);
         p.setBrush(QColor(0xE8, 0xEE, 0xF5));
         for (int i = 0; i < 4; ++i) p.drawRoundedRect(QRectF(10 + i * 8, 45, 6, 5), 1, 1);
-        p.end();
-        icon.addPixmap(pm);
     }
+    return pm;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }
 

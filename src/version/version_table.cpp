@@ -5,8 +5,14 @@
 #include "system/profile_file.h"
 #include "data/numeric.h"
 #include "lang/messages.h"
+#include "version/package_version.h"
 
 namespace mv52 {
+
+// The release number (CMake's project version) and the version text the data files, the radio
+// checks and Version.ini pair with must tell the same version: a 2.1.x release is program V210.
+static_assert(std::string_view(kProgramVersion) == kProjectVersionText,
+              "the project version in CMakeLists.txt does not match kProgramVersion");
 namespace {
 
 // More entries than any installation lists; keeps a damaged count from stalling start-up.

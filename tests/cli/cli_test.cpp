@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include "app/file_places.h"
 #include "cli/cli.h"
 #include "data/radio_image.h"
+#include "version/package_version.h"
 #include "support/temp_dir.h"
 
 namespace mv52 {
@@ -119,6 +122,71 @@ TEST_F(CliTest, EncodeAndDecodeImages) {
     EXPECT_EQ(run({"encode", dat, dir.file("no/such/folder/x.img")}), 1);
     EXPECT_EQ(run({"encode", dir.file("missing.dat"), dir.file("m.img")}), 1);
     EXPECT_FALSE(fs::exists(dir.file("m.img")));
+}
+
+TEST_F(CliTest, VersionNamesTheReleaseAndTheFilesInUse) {
+    ASSERT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(out.str(), "mv52ctl " + std::string(kPackageVersion) + "\nProgram version V2.00\nSettings file: " +
+                             dir.file("language") + "/mysetup.ini\nDaily logs: " + dir.file("ZU_418") + "\n");
+    EXPECT_EQ(run({"--version", "x"}), 2);
+}
+
+// Every file below `root` with its content.
+std::map<std::string, std::string> snapshot(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        std::string& seen = files[entry.path().string()];
+        if (!entry.is_regular_file()) seen = "<folder>";
+        else if (entry.file_size() > (1u << 20)) seen = std::to_string(entry.file_size()) + " bytes";  // the program
+        else seen = std::string((std::istreambuf_iterator<char>(std::ifstream(entry.path(), std::ios::binary).rdbuf())),
+                                std::istreambuf_iterator<char>());
+    }
+    return files;
+}
+
+// A shared installation (here marked so, as the package marks its tree): mv52ctl reads the
+// user's own settings, seeded from the tree's, names them and its log folder, and writes
+// nothing into the tree.
+TEST(CliInstalled, ASharedTreeUsesTheUsersFolders) {
+    test::TempDir dir;
+    const fs::path tree = dir.path() / "opt";
+    fs::create_directories(tree / "ZU_418");
+    fs::create_directories(tree / "language");
+    std::ofstream(tree / "language" / "mysetup.ini") << "[language]\nIsFirstRun=0\ncomPort=7\nCurrentLanguage=1\n";
+    std::ofstream(tree / "Version.ini") << "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\n";
+    std::ofstream(tree / kSharedTreeMarker) << "shared\n";
+    // The program finds its tree from its own path, so it runs from a link inside the tree.
+    const fs::path ctl = tree / "ZU_418" / "mv52ctl";
+    std::error_code ec;
+    fs::create_hard_link(MV52_MV52CTL, ctl, ec);
+    if (ec) fs::copy_file(MV52_MV52CTL, ctl);
+    const auto before = snapshot(tree);
+    const std::string home = dir.file("home");
+    const std::string env = "HOME='" + home + "' XDG_CONFIG_HOME='" + home + "/cfg' XDG_STATE_HOME='" + home +
+                            "/state' XDG_DATA_HOME='" + home + "/data' ";
+    const std::string outFile = dir.file("out.txt");
+    ASSERT_EQ(std::system((env + ctl.string() + " --version > " + outFile + " 2>&1").c_str()), 0);
+    const std::string text = [&] {
+        std::ifstream in(outFile);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }();
+    EXPECT_NE(text.find("Settings file: " + home + "/cfg/MV52/mysetup.ini\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Daily logs: " + home + "/state/MV52/logs\n"), std::string::npos) << text;
+    std::ifstream seeded(home + "/cfg/MV52/mysetup.ini");
+    const std::string settings((std::istreambuf_iterator<char>(seeded)), std::istreambuf_iterator<char>());
+    EXPECT_NE(settings.find("comPort=7"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(home + "/state/MV52/logs"));
+
+    // The port comes from the user's file: a change there, not in the tree, is what counts.
+    const std::string userPort = dir.file("user-tty");
+    std::ofstream(home + "/cfg/MV52/mysetup.ini") << "[language]\nIsFirstRun=0\ncomPort=99\n[ports]\nCOM99=" << userPort
+                                                  << "\n";
+    EXPECT_NE(std::system((env + ctl.string() + " read " + dir.file("r.dat") + " > " + outFile + " 2>&1").c_str()), 0);
+    std::ifstream readOut(outFile);
+    const std::string readText((std::istreambuf_iterator<char>(readOut)), std::istreambuf_iterator<char>());
+    EXPECT_NE(readText.find(userPort + ": No such file"), std::string::npos) << readText;
+
+    EXPECT_EQ(snapshot(tree), before);
 }
 
 // The installed program, end to end: the image carries every channel but the memory channels

@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "ui/language_dialog.h"
 #include "ui/ui_support.h"
+#include "version/package_version.h"
 
 namespace mv52::test {
 namespace {
@@ -232,12 +233,20 @@ TEST(AboutWindows, EnglishAndChineseWindowsNameTheProgramAndVersion) {
     }
 }
 
+// The window also names the release and the files this run writes, so a user asked for the
+// daily log knows where it is.
 TEST(AboutWindows, TheHelpMenuOpensTheOneOfTheCurrentLanguage) {
     for (const auto& [stored, name] : {std::pair{"1", "FrmAbout2"}, std::pair{"2", "frmAbout"}}) {
         WindowRig rig(0x0409, std::string("[language]\r\nIsFirstRun=0\r\nCurrentLanguage=") + stored + "\r\n");
         rig.window();
         QString shown;
         whenModal([&](QWidget* modal) {
+            const QString files = modal->findChild<QLabel*>(QStringLiteral("LabelFiles"))->text();
+            EXPECT_TRUE(files.contains(QString::fromStdString(rig.app->settingsPath))) << files.toStdString();
+            EXPECT_TRUE(files.contains(QString::fromStdString(rig.app->logFolder))) << files.toStdString();
+            EXPECT_TRUE(modal->findChild<QLabel*>(QStringLiteral("LabelRelease"))
+                            ->text()
+                            .endsWith(QString::fromUtf8(kPackageVersion.data(), static_cast<qsizetype>(kPackageVersion.size()))));
             shown = modal->objectName();
             modal->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
         });

@@ -65,7 +65,8 @@ int writeScreenshots(const std::string& folder) {
         waitUntil([] { return false; }, 100);
         if (!language.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-language-zh.png"))))
             ++failures;
-        mv52::AboutDialog about(mv52::LanguageIndex::Chinese);
+        mv52::AboutDialog about(mv52::LanguageIndex::Chinese,
+                                {"/home/user/.config/MV52/mysetup.ini", "/home/user/.local/state/MV52/logs", true});
         about.show();
         waitUntil([] { return false; }, 100);
         if (!about.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-about-zh.png"))))
