@@ -78,6 +78,11 @@ constexpr auto kRows = std::to_array<CommandRow>({
     // Edit
     item("mnuEdit", "mnuUndo", T::Undo, C::Undo, "Ctrl+Z"),
     item("mnuEdit", "mnuRedo", T::Redo, C::Redo, "Ctrl+Y; Ctrl+Shift+Z"),
+    after(item("mnuEdit", "mnuCut", T::Cut, C::Cut, "Ctrl+X")),
+    item("mnuEdit", "mnuCopy", T::Copy, C::Copy, "Ctrl+C"),
+    item("mnuEdit", "mnuPaste", T::Paste, C::Paste, "Ctrl+V"),
+    item("mnuEdit", "mnuDelete", T::Delete, C::Delete, "Del"),
+    item("mnuEdit", "mnuSelectAll", T::SelectAll, C::SelectAll, "Ctrl+A"),
     after(item("mnuEdit", "mnuChannelInformation", T::ChannelInformation, C::ChannelInformation)),
     after(item("mnuEdit", "mnuOptionFeatures", T::OptionFeatures, C::OptionFeatures)),
     fromRogerTexts(item("mnuEdit", "mnuRogerBeep", T::Edit, C::RogerBeep)),

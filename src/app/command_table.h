@@ -45,6 +45,12 @@ enum class Command {
     Undo,  // our own: the document history
     Redo,
     SaveSupportInformation,  // our own: logs, settings and versions in one archive
+    // Our own: the channel grid's clipboard from the Edit menu.
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };

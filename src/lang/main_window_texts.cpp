@@ -60,9 +60,14 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::ImportConfiguration, {"Import &Configuration…", "导入配置(&C)…"}},
     {K::ExportConfiguration, {"Export Con&figuration…", "导出配置(&F)…"}},
     {K::SaveSupportInformation, {"Save &Support Information…", "保存支持信息(&S)…"}},
+    {K::Cut, {"Cu&t", "剪切(&T)"}},
+    {K::Copy, {"Co&py", "复制(&P)"}},
+    {K::Paste, {"P&aste", "粘贴(&A)"}},
+    {K::Delete, {"&Delete", "删除(&D)"}},
+    {K::SelectAll, {"Select A&ll", "全选(&L)"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::SaveSupportInformation) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::SelectAll) + 1);
 
 }  // namespace
 

@@ -68,6 +68,12 @@ enum class MainText {
     ExportConfiguration,
     // Our own: the Help menu's support bundle.
     SaveSupportInformation,
+    // Our own: the Edit menu's clipboard items, acting on the channel grid.
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
 };
 
 std::string text(MainText key, LanguageIndex language);

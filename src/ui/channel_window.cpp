@@ -571,6 +571,11 @@ void ChannelWindow::showRowsAgain(int first, int last) {
     grid_->setRangeSelected(QTableWidgetSelectionRange(first - 1, 1, last - 1, 1), true);
 }
 
+void ChannelWindow::selectAllRows() {
+    grid_->setRangeSelected(QTableWidgetSelectionRange(0, 1, grid_->rowCount() - 1, 1), true);
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
 void ChannelWindow::tell(const std::string& message) {
     prompter_.ask(message, MessageButtons::Ok, MessageIcon::Warning);
 }

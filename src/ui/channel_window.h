@@ -65,6 +65,7 @@ public:
     void cutRows();
     void deleteRows();
     void pasteRows();
+    void selectAllRows();
 
     QTableWidget* grid() const { return grid_; }
     int selectedRow() const { return selectedRow_; }

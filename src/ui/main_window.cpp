@@ -106,6 +106,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     bars_ = std::make_unique<CommandBars>(*this, *leftPane_->tree(), [this](const CommandRow& r) { runRow(r); });
     connect(bars_->windowMenu(), &QMenu::aboutToShow, this, [this] { refreshWindowList(); });
+    connect(childArea_, &QMdiArea::subWindowActivated, this, [this] { refreshClipboardActions(); });
+    // Opening and closing a child window changes what the items act on as well.
+    if (auto* edit = findChild<QMenu*>(QStringLiteral("mnuEdit")))
+        connect(edit, &QMenu::aboutToShow, this, [this] { refreshClipboardActions(); });
+    refreshClipboardActions();
     action("mnuVerifyAfterWrite")->setChecked(app_.settings.verifyAfterWrite);
     buildStatusBar();
     edits_ = new EditHistory(history_, app_.workspace->current, this);
@@ -330,7 +335,41 @@ void MainWindow::runCommand(Command command) {
         case Command::SaveSupportInformation: saveSupportInformation(); return;
         case Command::Undo: undoOrRedo(true); return;
         case Command::Redo: undoOrRedo(false); return;
+        case Command::Cut:
+        case Command::Copy:
+        case Command::Paste:
+        case Command::Delete:
+        case Command::SelectAll: channelClipboard(command); return;
     }
+}
+
+ChannelWindow* MainWindow::activeChannelWindow() const {
+    if (childArea_ == nullptr) return nullptr;  // the window is being taken down
+    auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(kChannelEditorWindow));
+    // The active window, else the current one (the main window itself may not be active).
+    QMdiSubWindow* front = childArea_->activeSubWindow();
+    if (front == nullptr) front = childArea_->currentSubWindow();
+    const bool frontmost = sub != nullptr && (front == sub || front == nullptr);
+    return frontmost ? dynamic_cast<ChannelWindow*>(sub->widget()) : nullptr;
+}
+
+void MainWindow::channelClipboard(Command command) {
+    ChannelWindow* channels = activeChannelWindow();
+    if (channels == nullptr) return;
+    switch (command) {
+        case Command::Cut: channels->cutRows(); break;
+        case Command::Copy: channels->copyRows(); break;
+        case Command::Paste: channels->pasteRows(); break;
+        case Command::Delete: channels->deleteRows(); break;
+        default: channels->selectAllRows(); break;
+    }
+}
+
+void MainWindow::refreshClipboardActions() {
+    // The items act on the channel grid: greyed while another window (or none) is active.
+    if (!bars_) return;
+    const bool grid = activeChannelWindow() != nullptr;
+    for (const char* name : {"mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuSelectAll"}) action(name)->setEnabled(grid);
 }
 
 void MainWindow::buildStatusBar() {
@@ -410,9 +449,16 @@ void MainWindow::defineChildWindow(const std::string& name, std::function<QWidge
     });
 }
 
-ChildOpenResult MainWindow::openChildWindow(const std::string& name) { return children_.open(name); }
+ChildOpenResult MainWindow::openChildWindow(const std::string& name) {
+    const ChildOpenResult result = children_.open(name);
+    refreshClipboardActions();
+    return result;
+}
 
-void MainWindow::closeAllChildWindows() { children_.closeAll(); }
+void MainWindow::closeAllChildWindows() {
+    children_.closeAll();
+    refreshClipboardActions();
+}
 
 void MainWindow::cascadeChildWindows() {
     if (childArea_) childArea_->cascadeSubWindows();

@@ -39,6 +39,7 @@ struct AppState;
 class Clock;
 class FileChooser;
 class ChildWindowArea;
+class ChannelWindow;
 class CommandBars;
 class LeftPane;
 class ProgressWindow;
@@ -123,6 +124,9 @@ private:
     void endProgramNow() override;
     void documentReplaced() override;
     void showNote(const std::string& text) override;
+    ChannelWindow* activeChannelWindow() const;
+    void channelClipboard(Command command);
+    void refreshClipboardActions();
     // LinkSessionHooks
     void beforeReadDecode() override;
     void afterRead() override;

@@ -58,9 +58,13 @@ TEST(MainWindowCommands, EveryRowIsOnScreenWhereTheTableOffersIt) {
                 QAction* a = rig.find(std::string(row.key).c_str());
                 ASSERT_NE(a, nullptr);
                 EXPECT_EQ(a->isVisible(), row.offered);
-                // Undo and redo wait for a step; a fresh document has none.
+                // Undo and redo wait for a step; a fresh document has none. The clipboard items
+                // follow the active window (tested with the channel grid).
                 const bool history = row.command == Command::Undo || row.command == Command::Redo;
-                EXPECT_EQ(a->isEnabled(), row.offered && !history);
+                const bool clipboard = row.command >= Command::Cut && row.command <= Command::SelectAll;
+                if (!clipboard) {
+                    EXPECT_EQ(a->isEnabled(), row.offered && !history);
+                }
                 EXPECT_EQ(a->shortcuts(), row.shortcut.empty() ? QList<QKeySequence>()
                                                                 : QKeySequence::listFromString(qs(row.shortcut)));
                 auto* menu = w.findChild<QMenu*>(qs(row.menu));

@@ -94,7 +94,8 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
         {"mnuFile", {"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "|", "mnuImportChannels", "mnuExportChannels",
                      "mnuImportConfiguration", "mnuExportConfiguration", "|", "mnuExit"}},
-        {"mnuEdit", {"mnuUndo", "mnuRedo", "|", "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
+        {"mnuEdit", {"mnuUndo", "mnuRedo", "|", "mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuSelectAll", "|",
+                     "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
         {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
         {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
@@ -121,7 +122,8 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "Import &Configuration…", "Export Con&figuration…", "E&xit", "&Edit", "&Channel Information", "&Option Features",
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
-        "&About MV52", "&Initial Setting", "&Undo", "&Redo", "Save &Support Information…"};
+        "&About MV52", "&Initial Setting", "&Undo", "&Redo", "Save &Support Information…", "Cu&t", "Co&py", "P&aste", "&Delete",
+        "Select A&ll"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         if (entry.key == MainText::FileName) continue;
         const std::string english(entry.text.english);

@@ -49,6 +49,27 @@ struct EditRig : ChannelRig {
     QString cell(int row) { return grid()->item(row - 1, 1)->text(); }
 };
 
+TEST(ChannelClipboard, TheEditMenuCopiesAndPastesRowsOfTheActiveChannelGrid) {
+    EditRig rig;
+    rig.channels().setFocus();
+    QCoreApplication::processEvents();
+    for (const char* name : {"mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuSelectAll"})
+        EXPECT_TRUE(rig.find(name)->isEnabled()) << name;
+    rig.selectRows(1, 2);
+    rig.trigger(rig.find("mnuCopy"));
+    rig.selectRow(8);
+    rig.trigger(rig.find("mnuPaste"));
+    EXPECT_EQ(rig.cell(8), rig.cell(1));
+    EXPECT_EQ(rig.cell(9), rig.cell(2));
+    rig.trigger(rig.find("mnuSelectAll"));
+    EXPECT_EQ(rig.grid()->selectedRanges().size(), 1);
+    EXPECT_EQ(rig.grid()->selectedRanges().front().rowCount(), 40);
+    // Another window active: nothing to act on, the items are greyed.
+    rig.trigger(rig.find("mnuOptionFeatures"));
+    EXPECT_FALSE(rig.find("mnuCopy")->isEnabled());
+    EXPECT_FALSE(rig.find("mnuPaste")->isEnabled());
+}
+
 TEST(UndoAndRedo, TheTitleMarksUnsavedChangesUntilSaveOrAnUndoBackToTheSavedState) {
     EditRig rig;
     const QString clean = rig.window().windowTitle();
