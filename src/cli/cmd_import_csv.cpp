@@ -10,6 +10,8 @@ int runImportCsv(const Args& allArgs, Context& ctx) {
     Args args = allArgs;
     const std::optional<GroupChoice> group = takeGroupOptions(args, ctx);
     if (!group || args.size() != 2) return kExitUsage;
+    const auto lock = lockPairOrReport(args[0], ctx);  // from the load to the save
+    if (!lock) return kExitFailed;
     auto ws = Workspace::create();
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     const std::optional<std::string> text = readTextFile(args[1], kCsvMaxBytes, ctx);

@@ -52,8 +52,14 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t lim
 }
 
 bool writeTextFile(const std::string& path, const std::string& text, Context& ctx) {
-    if (replaceFile({path, std::vector<std::uint8_t>(text.begin(), text.end())})) return true;
-    ctx.err << messageText(MessageKey::MsgFileError, ctx.language) << "\n";
+    if (path == "-") {
+        ctx.out << text;
+        ctx.out.flush();
+        return static_cast<bool>(ctx.out);
+    }
+    FileFailure failure;
+    if (replaceFile({path, std::vector<std::uint8_t>(text.begin(), text.end())}, {}, &failure)) return true;
+    reportFileFailure(failure, ctx);
     return false;
 }
 

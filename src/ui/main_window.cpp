@@ -260,7 +260,10 @@ void MainWindow::refreshUndoActions() {
     }
 }
 
-void MainWindow::documentReplaced() { edits_->reset(); }
+void MainWindow::documentReplaced() {
+    edits_->reset();
+    if (documents_) documents_->forgetOpenedFiles();
+}
 
 void MainWindow::runImport(MainText caption, const std::function<bool()>& import) {
     // Edits made before are steps of their own; the whole import is one more.
@@ -439,6 +442,7 @@ void MainWindow::startRead() {
 void MainWindow::startWrite() {
     // Pending edits of the editors go into the document before it is encoded.
     children_.commitPendingEdits();
+    if (!documents_->confirmWrite()) return;
     timerWrite_->start();
 }
 
