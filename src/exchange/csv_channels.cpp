@@ -36,6 +36,9 @@ constexpr int kModePa = 4;
 // What the format writes for a tone or code a channel does not use.
 constexpr const char* kUnusedTone = "88.5";
 constexpr const char* kUnusedCode = "023";
+// The radio has no power per channel, but the other programmer's reader refuses a row whose
+// Power is empty; it takes watts as a number and "W". Import ignores the column.
+constexpr const char* kExportedPower = "4.0W";
 
 std::string ctcssText(int index) {
     return formatFixed(kCtcssTones[static_cast<std::size_t>(std::clamp(index, 0, kCtcssCount - 1))], 1);
@@ -258,7 +261,7 @@ std::string exportChannelsCsv(const Document& source, int m, int g, int first, i
         std::vector<std::string> fields = {
             std::to_string(number), "", frequencyColumn(c), c.Rep == 1 ? "+" : c.Rep == 2 ? "-" : "",
             c.Rep == 0 ? "0.000000" : offset, t.tone, t.rToneFreq, t.cToneFreq, t.dtcsCode, "NN", t.rxDtcsCode,
-            t.crossMode, mode, "10.00", c.ScanAdd == 0 ? "S" : "", "", pa ? "PA" : ""};
+            t.crossMode, mode, "10.00", c.ScanAdd == 0 ? "S" : "", kExportedPower, pa ? "PA" : ""};
         for (const char* label : kExtraColumns) fields.push_back(shownItem(form.byLabel(label), doc, kEnglish));
         std::string line;
         for (const std::string& f : fields) line += (line.empty() ? "" : ",") + csvField(f);
@@ -269,8 +272,10 @@ std::string exportChannelsCsv(const Document& source, int m, int g, int first, i
 
 ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view text) {
     ImportResult result;
-    const CsvText csv = readCsv(text);
+    CsvText csv = readCsv(text);
     for (const CsvFault& f : csv.faults) result.refusals.push_back({f.line, f.reason});
+    // Lines starting with "#" are comments, as the other programmer writes and skips them.
+    std::erase_if(csv.records, [](const CsvRecord& r) { return !r.fields.empty() && r.fields[0].starts_with('#'); });
     if (csv.records.empty()) {
         if (result.ok()) result.refusals.push_back({1, "the file holds no header row"});
         return result;
@@ -316,6 +321,22 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
             refuse("frequency '" + frequency + "' is outside the band of group " + groupName + " (" + ws->bandText + ")");
             continue;
         }
+        // The radio stores whole 10 Hz steps; digits below would be cut without a word.
+        if (const double steps = *mhz * 1e5; std::fabs(steps - std::round(steps)) > 1e-4) {
+            refuse("frequency '" + frequency + "' is finer than the radio's 10 Hz step");
+            continue;
+        }
+        const std::string skip = row.get("Skip");
+        if (skip != "" && skip != "S" && skip != "P") {
+            refuse("Skip '" + skip + "' is not offered (empty or P: scanned, S: skipped)");
+            continue;
+        }
+        const std::string mode = row.get("Mode", "FM");
+        const bool pa = row.get("Comment") == "PA";
+        if (pa && mode != "FM" && mode != "PA" && !mode.empty()) {
+            refuse("Mode '" + mode + "' conflicts with Comment 'PA' (PA is written as Mode FM with Comment PA)");
+            continue;
+        }
         Direction tx, rx;
         if (std::string reason = readTones(row, tx, rx); !reason.empty()) {
             refuse(std::move(reason));
@@ -344,14 +365,13 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
             {&form.byName("Combo8_7"), {"Duplex", duplex.empty() ? "Off" : duplex}},
             {&form.byName("Combo8_17"), {"Tone", kToneTypeNames[static_cast<std::size_t>(tx.type)]}},
             {&form.byName("Combo8_18"), {"Tone", kToneTypeNames[static_cast<std::size_t>(rx.type)]}},
-            {&form.byName("Combo8_10"), {"Skip", row.get("Skip") == "S" ? "Del" : "Add"}},
+            {&form.byName("Combo8_10"), {"Skip", skip == "S" ? "Del" : "Add"}},
         };
         if (tx.type == kCtcss) choices.push_back({&form.byName("Combo8_0"), {"Tone", ctcssListText(tx.index)}});
         if (tx.type == kDcs) choices.push_back({&form.byName("Combo8_16"), {"Tone", dcsListText(tx.index)}});
         if (rx.type == kCtcss) choices.push_back({&form.byName("Combo8_19"), {"Tone", ctcssListText(rx.index)}});
         if (rx.type == kDcs) choices.push_back({&form.byName("Combo8_20"), {"Tone", dcsListText(rx.index)}});
-        const bool pa = row.get("Comment") == "PA";
-        choices.push_back({&form.byName("Combo8_12"), {"Mode", pa ? "PA" : row.get("Mode", "FM")}});
+        choices.push_back({&form.byName("Combo8_12"), {"Mode", pa ? "PA" : mode}});
         // Our own columns where the row fills them (a blanked cell keeps the channel's
         // setting); Public last, as the window locks a public channel's own settings.
         for (const char* label : kExtraColumns)
