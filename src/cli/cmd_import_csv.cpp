@@ -16,7 +16,7 @@ int runImportCsv(const Args& allArgs, Context& ctx) {
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     const std::optional<std::string> text = readTextFile(args[1], kCsvMaxBytes, ctx);
     if (!text) return kExitFailed;
-    const ImportResult result = importChannelsCsv(ws->current, group->workMode, group->group, *text);
+    const ImportResult result = importChannelsCsv(ws->current, group->workMode, group->group, *text, ctx.language);
     if (!result.ok()) {
         reportRefusals(args[1], result, ctx);
         return kExitFailed;

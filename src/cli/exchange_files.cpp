@@ -66,8 +66,11 @@ bool writeTextFile(const std::string& path, const std::string& text, Context& ct
 void reportRefusals(const std::string& path, const ImportResult& result, Context& ctx) {
     for (const ImportRefusal& r : result.refusals)
         ctx.err << path << ":" << (r.line > 0 ? std::to_string(r.line) + ":" : std::string()) << " " << r.reason << "\n";
-    ctx.err << "mv52ctl: nothing was imported (" << result.refusals.size()
-            << (result.refusals.size() == 1 ? " refusal)" : " refusals)") << "\n";
+    if (ctx.language == LanguageIndex::Chinese)
+        ctx.err << "mv52ctl: 没有导入任何内容（" << result.refusals.size() << " 处被拒绝）\n";
+    else
+        ctx.err << "mv52ctl: nothing was imported (" << result.refusals.size()
+                << (result.refusals.size() == 1 ? " refusal)" : " refusals)") << "\n";
 }
 
 bool isYamlPath(const std::string& path) {

@@ -173,22 +173,26 @@ struct Direction {
 };
 
 // The two directions the tone columns describe, or a reason.
-std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
+std::string readTones(const RowReader& row, Direction& tx, Direction& rx, LanguageIndex language) {
+    const auto say = [&](std::string english, std::string chinese) { return inLanguage(language, std::move(english), std::move(chinese)); };
     const std::string tone = row.get("Tone");
     const std::string polarity = row.get("DtcsPolarity", "NN");
     auto ctcss = [&](const char* column, Direction& d) -> std::string {
         const std::string text = row.get(column);
         const std::optional<int> i = ctcssIndex(text);
-        if (!i) return column + std::string(" '") + text + "' is not a CTCSS tone of the radio";
+        if (!i) return say(column + std::string(" '") + text + "' is not a CTCSS tone of the radio",
+                           column + std::string(" '") + text + "' 不是电台的 CTCSS 亚音");
         d = {kCtcss, *i};
         return {};
     };
     auto dcs = [&](const char* column, Direction& d, std::size_t polarityPosition) -> std::string {
         const std::string text = row.get(column, row.get("DtcsCode"));
         const std::optional<int> i = dcsIndex(text);
-        if (!i) return column + std::string(" '") + text + "' is not a DCS code of the radio";
+        if (!i) return say(column + std::string(" '") + text + "' is not a DCS code of the radio",
+                           column + std::string(" '") + text + "' 不是电台的 DCS 数字码");
         if (polarity.size() > polarityPosition && polarity[polarityPosition] != 'N')
-            return "DtcsPolarity '" + polarity + "': the radio's DCS codes are all normal (N)";
+            return say("DtcsPolarity '" + polarity + "': the radio's DCS codes are all normal (N)",
+                       "DtcsPolarity '" + polarity + "'：电台的 DCS 码都是正相 (N)");
         d = {kDcs, *i};
         return {};
     };
@@ -204,7 +208,9 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
         if (reason.empty()) reason = dcs("DtcsCode", rx, 1);
         return reason;
     }
-    if (tone != "Cross") return "Tone '" + tone + "' is not offered (empty, Tone, TSQL, DTCS or Cross)";
+    if (tone != "Cross")
+        return say("Tone '" + tone + "' is not offered (empty, Tone, TSQL, DTCS or Cross)",
+                   "不提供 Tone '" + tone + "'（可为空、Tone、TSQL、DTCS 或 Cross）");
     const std::string cross = row.get("CrossMode", "Tone->Tone");
     const std::size_t arrow = cross.find("->");
     const std::string from = arrow == std::string::npos ? "?" : cross.substr(0, arrow);
@@ -214,7 +220,7 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
         if (kind.empty()) return {};
         if (kind == "Tone") return ctcss(transmit ? "rToneFreq" : "cToneFreq", d);
         if (kind == "DTCS") return dcs(transmit ? "DtcsCode" : "RxDtcsCode", d, transmit ? 0 : 1);
-        return "CrossMode '" + cross + "' is not offered";
+        return say("CrossMode '" + cross + "' is not offered", "不提供 CrossMode '" + cross + "'");
     };
     std::string reason = side(from, true);
     return reason.empty() ? side(to, false) : reason;
@@ -222,11 +228,12 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
 
 // Applies an item to a control, or says why not.
 std::string choose(const ControlRow& row, Document& doc, std::string_view item, std::string_view column,
-                   unsigned& effects) {
+                   unsigned& effects, LanguageIndex language) {
     if (applyItem(row, doc, item, kEnglish, &effects)) return {};
     std::string offered;
     for (const std::string& i : row.items(doc, kEnglish)) offered += (offered.empty() ? "" : ", ") + i;
-    return std::string(column) + " '" + std::string(item) + "' is not offered here (" + offered + ")";
+    return inLanguage(language, std::string(column) + " '" + std::string(item) + "' is not offered here (" + offered + ")",
+                      "此处不提供 " + std::string(column) + " '" + std::string(item) + "'（可选：" + offered + "）");
 }
 
 }  // namespace
@@ -270,21 +277,23 @@ std::string exportChannelsCsv(const Document& source, int m, int g, int first, i
     return out;
 }
 
-ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view text) {
+ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view text, LanguageIndex language) {
+    const auto say = [&](std::string english, std::string chinese) { return inLanguage(language, std::move(english), std::move(chinese)); };
     ImportResult result;
-    CsvText csv = readCsv(text);
+    CsvText csv = readCsv(text, language);
     for (const CsvFault& f : csv.faults) result.refusals.push_back({f.line, f.reason});
     // Lines starting with "#" are comments, as the other programmer writes and skips them.
     std::erase_if(csv.records, [](const CsvRecord& r) { return !r.fields.empty() && r.fields[0].starts_with('#'); });
     if (csv.records.empty()) {
-        if (result.ok()) result.refusals.push_back({1, "the file holds no header row"});
+        if (result.ok()) result.refusals.push_back({1, say("the file holds no header row", "文件没有标题行")});
         return result;
     }
     const std::vector<std::string>& header = csv.records.front().fields;
     bool columnsMissing = false;
     for (const char* required : {"Location", "Frequency"})
         if (!RowReader(header, header).has(required)) {
-            result.refusals.push_back({csv.records.front().line, std::string("the header row has no column ") + required});
+            result.refusals.push_back({csv.records.front().line, say(std::string("the header row has no column ") + required,
+                                                                     std::string("标题行没有 ") + required + " 列")});
             columnsMissing = true;
         }
     if (columnsMissing) return result;
@@ -308,43 +317,49 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         const std::string location = row.get("Location");
         const int number = isDigits(location) && location.size() <= 3 ? numberFromText(location, 0) : 0;
         if (number < 1 || number > capacity) {
-            refuse("location '" + location + "' has no row in group " + groupName + " (1-" + std::to_string(capacity) + ")");
+            refuse(say("location '" + location + "' has no row in group " + groupName + " (1-" + std::to_string(capacity) + ")",
+                       "位置 '" + location + "' 在组 " + groupName + " 中没有对应的行 (1-" + std::to_string(capacity) + ")"));
             continue;
         }
         if (const auto [it, added] = lineOfLocation.emplace(number, record.line); !added) {
-            refuse("location " + location + " is also on line " + std::to_string(it->second));
+            refuse(say("location " + location + " is also on line " + std::to_string(it->second),
+                       "位置 " + location + " 也出现在第 " + std::to_string(it->second) + " 行"));
             continue;
         }
         const std::string frequency = row.get("Frequency");
         const std::optional<double> mhz = isNumeric(frequency) ? parseNumber(frequency) : std::nullopt;
         if (!mhz || *mhz <= 0 || checkFrequency(*mhz, ws->bandLimits, m, g, false).outOfRange) {
-            refuse("frequency '" + frequency + "' is outside the band of group " + groupName + " (" + ws->bandText + ")");
+            refuse(say("frequency '" + frequency + "' is outside the band of group " + groupName + " (" + ws->bandText + ")",
+                       "频率 '" + frequency + "' 超出组 " + groupName + " 的频段 (" + ws->bandText + ")"));
             continue;
         }
         // The radio stores whole 10 Hz steps; digits below would be cut without a word.
         if (const double steps = *mhz * 1e5; std::fabs(steps - std::round(steps)) > 1e-4) {
-            refuse("frequency '" + frequency + "' is finer than the radio's 10 Hz step");
+            refuse(say("frequency '" + frequency + "' is finer than the radio's 10 Hz step",
+                       "频率 '" + frequency + "' 比电台的 10 Hz 步进更精细"));
             continue;
         }
         const std::string skip = row.get("Skip");
         if (skip != "" && skip != "S" && skip != "P") {
-            refuse("Skip '" + skip + "' is not offered (empty or P: scanned, S: skipped)");
+            refuse(say("Skip '" + skip + "' is not offered (empty or P: scanned, S: skipped)",
+                       "不提供 Skip '" + skip + "'（空或 P：扫描，S：跳过）"));
             continue;
         }
         const std::string mode = row.get("Mode", "FM");
         const bool pa = row.get("Comment") == "PA";
         if (pa && mode != "FM" && mode != "PA" && !mode.empty()) {
-            refuse("Mode '" + mode + "' conflicts with Comment 'PA' (PA is written as Mode FM with Comment PA)");
+            refuse(say("Mode '" + mode + "' conflicts with Comment 'PA' (PA is written as Mode FM with Comment PA)",
+                       "Mode '" + mode + "' 与 Comment 'PA' 矛盾（PA 写作 Mode FM 加 Comment PA）"));
             continue;
         }
         Direction tx, rx;
-        if (std::string reason = readTones(row, tx, rx); !reason.empty()) {
+        if (std::string reason = readTones(row, tx, rx, language); !reason.empty()) {
             refuse(std::move(reason));
             continue;
         }
         const std::string duplex = row.get("Duplex");
         if (duplex != "" && duplex != "+" && duplex != "-") {
-            refuse("Duplex '" + duplex + "' is not offered (empty, + or -)");
+            refuse(say("Duplex '" + duplex + "' is not offered (empty, + or -)", "不提供 Duplex '" + duplex + "'（空、+ 或 -）"));
             continue;
         }
 
@@ -356,7 +371,8 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         if (!stored || std::fabs(*stored - *mhz) > 1e-7) {
             const ChannelUpdate update = updateChannelFrequency(*ws, number, formatFixed(*mhz, 6));
             if (update.outOfRange || update.refused) {
-                refuse("frequency '" + frequency + "' is refused in group " + groupName);
+                refuse(say("frequency '" + frequency + "' is refused in group " + groupName,
+                           "组 " + groupName + " 拒绝频率 '" + frequency + "'"));
                 continue;
             }
         }
@@ -380,7 +396,7 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         if (!row.get("Public").empty()) choices.push_back({&form.byLabel("Public"), {"Public", row.get("Public")}});
 
         for (const auto& [control, columnAndItem] : choices) {
-            std::string reason = choose(*control, doc, columnAndItem.second, columnAndItem.first, result.effects);
+            std::string reason = choose(*control, doc, columnAndItem.second, columnAndItem.first, result.effects, language);
             if (!reason.empty()) {
                 refuse(std::move(reason));
                 break;
