@@ -99,6 +99,22 @@ struct ChannelForm {
     }
 };
 
+// The controls and the working copies an import or export needs, made once per thread: a
+// workspace or document clears a quarter to half a megabyte when it is made, which cost more
+// than a whole import of a short list.
+ChannelForm& channelForm() {
+    thread_local ChannelForm form;
+    return form;
+}
+Workspace& importWorkspace() {
+    thread_local const std::unique_ptr<Workspace> ws = Workspace::create();
+    return *ws;
+}
+Document& exportCopy() {
+    thread_local const std::unique_ptr<Document> doc = std::make_unique<Document>();
+    return *doc;
+}
+
 // Shows (work mode, group) in `doc` as the channel window would, for the controls to read.
 struct ShownGroup {
     ShownGroup(Document& doc, int m, int g) : doc_(doc), mode_(doc.header.currentWorkMode), group_(doc.header.currentGroup) {
@@ -248,10 +264,10 @@ const std::vector<std::string>& csvChannelColumns() {
 }
 
 std::string exportChannelsCsv(const Document& source, int m, int g, int first, int last) {
-    auto copy = std::make_unique<Document>(source);
-    Document& doc = *copy;
+    Document& doc = exportCopy();
+    doc = source;
     ShownGroup shown(doc, m, g);
-    ChannelForm form;
+    ChannelForm& form = channelForm();
     std::string out;
     for (const std::string& column : csvChannelColumns()) out += (out.empty() ? "" : ",") + csvField(column);
     out += "\r\n";
@@ -298,13 +314,13 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         }
     if (columnsMissing) return result;
 
-    auto ws = Workspace::create();
+    Workspace* ws = &importWorkspace();
     ws->current = target;
     Document& doc = ws->current;
     std::optional<ShownGroup> shown;
     shown.emplace(doc, m, g);
     ws->setBandFromWorkMode();
-    ChannelForm form;
+    ChannelForm& form = channelForm();
     std::map<int, int> lineOfLocation;
     const int capacity = groupCapacity(m, g);
     const std::string groupName = std::string(m == kWorkModeCb ? "CB " : "HAM ") + groupLetter(m, g);
