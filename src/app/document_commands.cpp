@@ -7,6 +7,7 @@
 #include "system/prompter.h"
 #include "app/settings.h"
 #include "storage/data_file.h"
+#include "storage/file_messages.h"
 #include "exchange/radio_view.h"
 #include "lang/exchange_texts.h"
 #include "document/workspace.h"
@@ -31,8 +32,41 @@ std::string documentTitle(const Workspace& workspace, LanguageIndex language) {
 DocumentCommands::DocumentCommands(DocumentContext context, DocumentWindow& window)
     : context_(std::move(context)), window_(window) {}
 
-void DocumentCommands::showOk(const std::string& text) {
-    context_.prompter.ask(text, MessageButtons::Ok, MessageIcon::None);
+void DocumentCommands::showOk(const std::string& text, const std::string& detail) {
+    // The file and the system's reason go under "Show Details..." where the prompter has it.
+    if (auto* detailed = dynamic_cast<DetailPrompter*>(&context_.prompter); detailed && !detail.empty()) {
+        detailed->askWithDetail(text, detail, MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    context_.prompter.ask(detail.empty() ? text : text + "\n" + detail, MessageButtons::Ok, MessageIcon::None);
+}
+
+void DocumentCommands::rememberPairOnDisk(const std::string& path) {
+    stampPath_ = path;
+    stamp_ = pairStamp(path).text;
+}
+
+void DocumentCommands::forgetOpenedFiles() {
+    missingChannels_ = 0;
+    missingChannelPath_.clear();
+}
+
+bool DocumentCommands::confirmWrite() {
+    if (missingChannels_ == 0) return true;
+    const std::string text = missingChannelsText(missingChannelPath_, missingChannels_, language()) + "\n" +
+                             writeWithMissingChannelsQuestion(language());
+    return context_.prompter.ask(text, MessageButtons::OkCancel, MessageIcon::Warning) == PromptAnswer::Ok;
+}
+
+bool DocumentCommands::confirmOverwriteOfChangedPair(const std::string& path, bool& saveAsInstead) {
+    saveAsInstead = false;
+    if (path != stampPath_ || pairStamp(path).text == stamp_) return true;
+    switch (context_.prompter.ask(changedOnDiskQuestion(fileNameWithoutFolder(path), language()),
+                                  MessageButtons::YesNoCancel, MessageIcon::Warning)) {
+        case PromptAnswer::Yes: return true;
+        case PromptAnswer::No: saveAsInstead = true; return false;
+        default: return false;
+    }
 }
 
 void DocumentCommands::loadNewDocument() {
@@ -94,6 +128,13 @@ bool DocumentCommands::openFile(const std::string& path) {
     window_.applyLanguage();
     window_.cascadeChildWindows();
     window_.documentReplaced();
+    rememberPairOnDisk(path);
+    missingChannels_ = result.missingChannels;
+    missingChannelPath_ = result.channelPath;
+    // Said, not silent: empty channels from a missing channel file would otherwise reach a
+    // radio unnoticed.
+    if (const std::string warnings = loadWarnings(result, language()); !warnings.empty())
+        context_.prompter.ask(warnings, MessageButtons::Ok, MessageIcon::Warning);
     if (!aligned.empty())
         window_.showNote(std::to_string(aligned.size()) + " " + text(ExchangeText::AlignedWithRadio, language()) + " " +
                          aligned.front() + (aligned.size() > 1 ? ", ..." : ""));
@@ -103,7 +144,7 @@ bool DocumentCommands::openFile(const std::string& path) {
 void DocumentCommands::reportLoadRefusal(const LoadResult& result) {
     const std::string text = loadResultMessage(result, language());
     if (result.status != LoadStatus::IncompatibleVersion) {
-        showOk(text);
+        showOk(text, loadResultDetail(result, language()));
         return;
     }
     const MessageStyle style = messageStyle(MessageKey::MsgIncompatibleVersion);
@@ -145,10 +186,15 @@ bool DocumentCommands::saveForQuestion() {
 }
 
 bool DocumentCommands::saveUnder(const std::string& path) {
-    if (!saveDataFile(context_.workspace, path)) {
-        showOk(messageText(MessageKey::MsgFileError, language()));
+    bool saveAsInstead = false;
+    if (!confirmOverwriteOfChangedPair(path, saveAsInstead)) return saveAsInstead && saveAs();
+    FileFailure failure;
+    if (!saveDataFile(context_.workspace, path, {}, &failure)) {
+        showOk(messageText(MessageKey::MsgFileError, language()), fileFailureText(failure, language()));
         return false;
     }
+    rememberPairOnDisk(path);
+    forgetOpenedFiles();  // the pair on disk is now whole
     window_.setTitleBar();
     return true;
 }

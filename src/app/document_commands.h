@@ -84,6 +84,13 @@ public:
     // The current file name as it was before the last Open.
     const std::string& previousFileName() const { return previousFileName_; }
 
+    // Before a write to the radio: a document whose channel file lacked channels when it was
+    // opened is written only when the user says so. True when the write goes ahead.
+    bool confirmWrite();
+    // The document was replaced (a read, New, Initial setting): what the last Open found in
+    // its files no longer applies.
+    void forgetOpenedFiles();
+
 private:
     LanguageIndex language() const { return context_.language(); }
     bool chooseAndLoad();
@@ -94,11 +101,20 @@ private:
     bool saveUnder(const std::string& path);
     void reportLoadRefusal(const LoadResult& result);
     void handOver(const std::string& fileVersion);
-    void showOk(const std::string& text);
+    void showOk(const std::string& text, const std::string& detail = {});
+    void rememberPairOnDisk(const std::string& path);
+    // Save over a pair another program wrote since it was opened or saved here: Yes
+    // overwrites, No goes to Save As. False when the save is not to go ahead here.
+    bool confirmOverwriteOfChangedPair(const std::string& path, bool& saveAsInstead);
 
     DocumentContext context_;
     DocumentWindow& window_;
     std::string previousFileName_;
+    // The pair on disk as this program last loaded or saved it, and its path.
+    std::string stampPath_;
+    std::string stamp_;
+    int missingChannels_ = 0;   // records the channel file lacked at the last Open
+    std::string missingChannelPath_;
 };
 
 }  // namespace mv52

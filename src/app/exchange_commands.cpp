@@ -13,6 +13,7 @@
 #include "exchange/config_yaml.h"
 #include "exchange/csv_channels.h"
 #include "exchange/csv_reader.h"
+#include "storage/file_messages.h"
 #include "lang/exchange_texts.h"
 #include "lang/messages.h"
 #include "system/file_chooser.h"
@@ -66,8 +67,9 @@ void ExchangeCommands::writeChosenFile(const std::string& filter, const std::str
                                        const std::string& content) {
     const std::optional<std::string> path = files_.chooseSave(filter, presetName);
     if (!path || path->empty()) return;
-    if (!replaceFile({*path, std::vector<std::uint8_t>(content.begin(), content.end())}))
-        showOk(messageText(MessageKey::MsgFileError, language()));
+    FileFailure failure;
+    if (!replaceFile({*path, std::vector<std::uint8_t>(content.begin(), content.end())}, {}, &failure))
+        showOk(messageText(MessageKey::MsgFileError, language()) + "\n" + fileFailureText(failure, language()));
 }
 
 bool ExchangeCommands::importChannels() {
@@ -76,7 +78,7 @@ bool ExchangeCommands::importChannels() {
     std::string content;
     if (!readChosenFile(text(ExchangeText::ChannelListFilter, language()), kCsvMaxBytes, content)) return false;
     window_.closeAllChildWindows();
-    const ImportResult result = importChannelsCsv(workspace_.current, m, g, content);
+    const ImportResult result = importChannelsCsv(workspace_.current, m, g, content, language());
     if (!result.ok()) showOk(refusalsMessage(result, language()));
     window_.openChannelEditor();
     window_.cascadeChildWindows();

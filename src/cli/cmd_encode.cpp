@@ -12,8 +12,9 @@ int runEncode(const Args& args, Context& ctx) {
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     ws->image.preTransferFill();
     encodeDocument(*ws);
-    if (!replaceFile({args[1], ws->image.bytes()})) {
-        ctx.err << "mv52ctl: cannot write " << args[1] << "\n";
+    FileFailure failure;
+    if (!replaceFile({args[1], ws->image.bytes()}, {}, &failure)) {
+        reportFileFailure(failure, ctx);
         return kExitFailed;
     }
     return kExitOk;

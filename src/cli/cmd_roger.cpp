@@ -59,8 +59,9 @@ int runRoger(const Args& args, Context& ctx) {
     }
     const std::vector<std::uint8_t> bytes = wavFileBytes(renderSteps(steps));
     const FileContent file{wav, bytes};
-    if (!replaceFile(file)) {
-        ctx.err << messageText(MessageKey::MsgFileError, ctx.language) << "\n";
+    FileFailure failure;
+    if (!replaceFile(file, {}, &failure)) {
+        reportFileFailure(failure, ctx);
         return kExitFailed;
     }
     return kExitOk;

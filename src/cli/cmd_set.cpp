@@ -9,6 +9,9 @@ namespace mv52::cli {
 
 int runSet(const Args& args, Context& ctx) {
     if (args.size() < 2) return kExitUsage;
+    // Held from the load to the save: no other program's save can fall in between and be lost.
+    const auto lock = lockPairOrReport(args[0], ctx);
+    if (!lock) return kExitFailed;
     auto ws = Workspace::create();
     if (!loadPairOrReport(*ws, args[0], ctx)) return kExitFailed;
     // Each assignment as if the user made that choice in the window, in order; the pair is

@@ -48,7 +48,7 @@ constexpr Command kCommands[] = {
      "DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment), then this radio's\n"
      "own channel settings as columns named as the channel window labels them (BUSY, NB/ANL,\n"
      "ECHO, HI-CUT, +10KHz, Public, Roger, BOT, EOT, Call). PA is written as FM with the\n"
-     "Comment PA. Location is the channel number (MEM: M1 is 1)."},
+     "Comment PA. Location is the channel number (MEM: M1 is 1). OUT.csv - is standard output."},
     {"import-csv", runImportCsv, "mv52ctl import-csv FILE.dat --mode CB|HAM --group A|...|MEM|VFO IN.csv",
      "Reads such a list (columns in any order, with or without the newer and our own columns,\n"
      "CR LF or LF) into one group of the pair and saves it: each row replaces the channel of\n"
@@ -60,7 +60,7 @@ constexpr Command kCommands[] = {
      "Writes the whole configuration as YAML: every option, DTMF setting and memory, roger-beep\n"
      "entry and channel of every group by its window's label and the item the window shows,\n"
      "then under Stored the few stored bytes no window shows. Importing the file gives back\n"
-     "the same data file pair byte for byte."},
+     "the same data file pair byte for byte. OUT.yaml - is standard output."},
     {"import", runImport, "mv52ctl import IN.yaml OUT.dat",
      "Builds the configuration of a YAML file from the built-in defaults, every value chosen as\n"
      "in the windows with their rules, and saves it as a data file pair. A file with any fault\n"
@@ -91,9 +91,10 @@ constexpr Command kCommands[] = {
      "A completed read also leaves a backup pair named by date and time in the per-user\n"
      "backup folder (~/.local/share/MV52/backups on Linux), named on standard error;\n"
      "--no-backup skips it."},
-    {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] [--verify] FILE.dat",
+    {"write", runWrite, "mv52ctl write [--port PORT] [--retry N] [--verify] [--allow-missing-channels] FILE.dat",
      "Loads a data file pair with every check and writes it to the radio. --port and --retry\n"
-     "as for read.\n"
+     "as for read. A pair whose channel file is missing or shorter than its channel counts is\n"
+     "refused (the radio would lose those channels) unless --allow-missing-channels is given.\n"
      "--verify: once the write has completed, read the whole radio back and compare every\n"
      "byte with what was written; the status is 1 when any block differs or the radio cannot\n"
      "be read back."},

@@ -52,16 +52,25 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t lim
 }
 
 bool writeTextFile(const std::string& path, const std::string& text, Context& ctx) {
-    if (replaceFile({path, std::vector<std::uint8_t>(text.begin(), text.end())})) return true;
-    ctx.err << messageText(MessageKey::MsgFileError, ctx.language) << "\n";
+    if (path == "-") {
+        ctx.out << text;
+        ctx.out.flush();
+        return static_cast<bool>(ctx.out);
+    }
+    FileFailure failure;
+    if (replaceFile({path, std::vector<std::uint8_t>(text.begin(), text.end())}, {}, &failure)) return true;
+    reportFileFailure(failure, ctx);
     return false;
 }
 
 void reportRefusals(const std::string& path, const ImportResult& result, Context& ctx) {
     for (const ImportRefusal& r : result.refusals)
         ctx.err << path << ":" << (r.line > 0 ? std::to_string(r.line) + ":" : std::string()) << " " << r.reason << "\n";
-    ctx.err << "mv52ctl: nothing was imported (" << result.refusals.size()
-            << (result.refusals.size() == 1 ? " refusal)" : " refusals)") << "\n";
+    if (ctx.language == LanguageIndex::Chinese)
+        ctx.err << "mv52ctl: 没有导入任何内容（" << result.refusals.size() << " 处被拒绝）\n";
+    else
+        ctx.err << "mv52ctl: nothing was imported (" << result.refusals.size()
+                << (result.refusals.size() == 1 ? " refusal)" : " refusals)") << "\n";
 }
 
 bool isYamlPath(const std::string& path) {

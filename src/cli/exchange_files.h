@@ -23,6 +23,7 @@ std::optional<GroupChoice> takeGroupOptions(Args& args, Context& ctx);
 
 // The whole text of a file no larger than `limit`; nullopt with a message otherwise.
 std::optional<std::string> readTextFile(const std::string& path, std::size_t limit, Context& ctx);
+// "-" is standard output.
 bool writeTextFile(const std::string& path, const std::string& text, Context& ctx);
 
 // "FILE:LINE: reason" for each refusal of an import.

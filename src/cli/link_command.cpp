@@ -80,6 +80,8 @@ std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx, Comm
             }
         } else if (a == "--verify" && operation == CommOperation::Write) {
             o.verify = true;
+        } else if (a == "--allow-missing-channels" && operation == CommOperation::Write) {
+            o.allowMissingChannels = true;
         } else if (a == "--no-backup" && operation == CommOperation::Read) {
             o.backup = false;
         } else if (a.size() > 1 && a[0] == '-') {

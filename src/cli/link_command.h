@@ -17,10 +17,11 @@ struct LinkOptions {
     std::string file;  // the data file to save or to write
     bool verify = false;  // write: read the radio back and compare
     bool backup = true;   // read: leave a backup in the per-user backup folder
+    bool allowMissingChannels = false;  // write: even when the channel file lacks channels
 };
 
 // Parses "[--port PORT] [--retry N] FILE.dat", for a read "--no-backup" and for a write
-// "--verify"; nullopt for a usage error.
+// "--verify" and "--allow-missing-channels"; nullopt for a usage error.
 std::optional<LinkOptions> parseLinkOptions(const Args& args, Context& ctx, CommOperation operation);
 
 // Runs a read or a write with the session the desktop program uses; true when the transfer

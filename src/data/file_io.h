@@ -9,7 +9,11 @@
 
 namespace mv52 {
 
-// Up to `limit` bytes from the start of the file; nullopt when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t limit);
+struct FileFailure;
+
+// Up to `limit` bytes from the start of the file; nullopt, with the reason in `failure`, when
+// it cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t limit,
+                                                        FileFailure* failure = nullptr);
 
 }  // namespace mv52

@@ -9,6 +9,7 @@
 
 #include "channels/channel_editing.h"
 #include "data/groups.h"
+#include "data/tone_codes.h"
 #include "document/control_row.h"
 #include "document/workspace.h"
 #include "exchange/config_settings.h"
@@ -226,6 +227,45 @@ std::string patch(std::array<std::uint8_t, N>& bytes, std::size_t offset, const 
     return {};
 }
 
+// What stored bytes may not put into a field: a value outside what the field holds (a work
+// mode of 9, a group of 32639) would reach beyond the tables the radio image is built from.
+// The reason for the first field out of range, or "".
+std::string storedRangeFault(const DocumentHeader& h) {
+    const auto outside = [](int v, int low, int high) { return v < low || v > high; };
+    const auto group = [&](int m, int g) { return outside(g, 1, vfoGroup(m)); };
+    if (!std::all_of(h.channelCount.values.begin(), h.channelCount.values.end(),
+                     [&](std::int16_t c) { return !outside(c, 0, kSlotsPerGroup); }))
+        return "the channel counts must stay within 0 to 99";
+    if (!std::all_of(h.currentRow.values.begin(), h.currentRow.values.end(),
+                     [&](std::int16_t r) { return !outside(r, 0, kSlotsPerGroup); }))
+        return "the current rows must stay within 0 to 99";
+    const OptionRecord& o = h.options;
+    if (outside(h.currentWorkMode, 0, 1) || outside(o.workMode, 0, 1)) return "the work mode must be 0 (CB) or 1 (HAM)";
+    for (int m = 0; m < kWorkModeCount; ++m)
+        if (group(m, h.currentGroup.at(static_cast<std::size_t>(m))) ||
+            group(m, m == kWorkModeCb ? o.currentCbGroup : o.currentHamGroup))
+            return std::string("the current ") + (m == kWorkModeCb ? "CB" : "HAM") + " group is outside the groups of its work mode";
+    return {};
+}
+
+std::string storedRangeFault(const ChannelRecord& c) {
+    struct Field {
+        const char* name;
+        int value, high;
+    };
+    const Field fields[] = {{"in use", c.Present, 1},        {"scan", c.ScanAdd, 1},
+                            {"transmit tone type", c.TxToneType, 2}, {"receive tone type", c.RxToneType, 2},
+                            {"transmit CTCSS", c.TxCtcssIndex, kCtcssCount - 1}, {"receive CTCSS", c.RxCtcssIndex, kCtcssCount - 1},
+                            {"transmit DCS", c.TxDcsIndex, kDcsCount - 1}, {"receive DCS", c.RxDcsIndex, kDcsCount - 1},
+                            {"mode", c.Mode, 5},             {"NB/ANL", c.NbAnl, 3},
+                            {"roger beep", c.RogerBeep, 8},  {"repeater", c.Rep, 2},
+                            {"BOT", c.Bot, 16},              {"EOT", c.Eot, 16}};
+    for (const Field& f : fields)
+        if (f.value < 0 || f.value > f.high)
+            return std::string("the ") + f.name + " value " + std::to_string(f.value) + " is outside 0 to " + std::to_string(f.high);
+    return {};
+}
+
 void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
     for (const auto& patchOf : reader.patches) {
         const Setting& where = patchOf.first;
@@ -241,9 +281,8 @@ void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
                     refuse(reason, hexAndLine.second);
             DocumentHeader header;
             readHeaderBytes(bytes, header);
-            if (!std::all_of(header.channelCount.values.begin(), header.channelCount.values.end(),
-                             [](std::int16_t c) { return c >= 0 && c <= kSlotsPerGroup; }))
-                refuse("the channel counts must stay within 0 to 99");
+            if (std::string reason = storedRangeFault(header); !reason.empty())
+                refuse(reason);
             else
                 doc.header = header;
             continue;
@@ -263,7 +302,12 @@ void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
         for (const auto& [offset, hexAndLine] : runs)
             if (std::string reason = patch(bytes, offset, hexAndLine.first); !reason.empty())
                 refuse(reason, hexAndLine.second);
-        readChannelBytes(bytes, doc.channels.slot(m, g, p));
+        ChannelRecord record;
+        readChannelBytes(bytes, record);
+        if (std::string reason = storedRangeFault(record); !reason.empty())
+            refuse(reason);
+        else
+            doc.channels.slot(m, g, p) = record;
     }
 }
 

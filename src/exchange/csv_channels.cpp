@@ -36,6 +36,9 @@ constexpr int kModePa = 4;
 // What the format writes for a tone or code a channel does not use.
 constexpr const char* kUnusedTone = "88.5";
 constexpr const char* kUnusedCode = "023";
+// The radio has no power per channel, but the other programmer's reader refuses a row whose
+// Power is empty; it takes watts as a number and "W". Import ignores the column.
+constexpr const char* kExportedPower = "4.0W";
 
 std::string ctcssText(int index) {
     return formatFixed(kCtcssTones[static_cast<std::size_t>(std::clamp(index, 0, kCtcssCount - 1))], 1);
@@ -95,6 +98,22 @@ struct ChannelForm {
         return rows.front();
     }
 };
+
+// The controls and the working copies an import or export needs, made once per thread: a
+// workspace or document clears a quarter to half a megabyte when it is made, which cost more
+// than a whole import of a short list.
+ChannelForm& channelForm() {
+    thread_local ChannelForm form;
+    return form;
+}
+Workspace& importWorkspace() {
+    thread_local const std::unique_ptr<Workspace> ws = Workspace::create();
+    return *ws;
+}
+Document& exportCopy() {
+    thread_local const std::unique_ptr<Document> doc = std::make_unique<Document>();
+    return *doc;
+}
 
 // Shows (work mode, group) in `doc` as the channel window would, for the controls to read.
 struct ShownGroup {
@@ -170,22 +189,26 @@ struct Direction {
 };
 
 // The two directions the tone columns describe, or a reason.
-std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
+std::string readTones(const RowReader& row, Direction& tx, Direction& rx, LanguageIndex language) {
+    const auto say = [&](std::string english, std::string chinese) { return inLanguage(language, std::move(english), std::move(chinese)); };
     const std::string tone = row.get("Tone");
     const std::string polarity = row.get("DtcsPolarity", "NN");
     auto ctcss = [&](const char* column, Direction& d) -> std::string {
         const std::string text = row.get(column);
         const std::optional<int> i = ctcssIndex(text);
-        if (!i) return column + std::string(" '") + text + "' is not a CTCSS tone of the radio";
+        if (!i) return say(column + std::string(" '") + text + "' is not a CTCSS tone of the radio",
+                           column + std::string(" '") + text + "' 不是电台的 CTCSS 亚音");
         d = {kCtcss, *i};
         return {};
     };
     auto dcs = [&](const char* column, Direction& d, std::size_t polarityPosition) -> std::string {
         const std::string text = row.get(column, row.get("DtcsCode"));
         const std::optional<int> i = dcsIndex(text);
-        if (!i) return column + std::string(" '") + text + "' is not a DCS code of the radio";
+        if (!i) return say(column + std::string(" '") + text + "' is not a DCS code of the radio",
+                           column + std::string(" '") + text + "' 不是电台的 DCS 数字码");
         if (polarity.size() > polarityPosition && polarity[polarityPosition] != 'N')
-            return "DtcsPolarity '" + polarity + "': the radio's DCS codes are all normal (N)";
+            return say("DtcsPolarity '" + polarity + "': the radio's DCS codes are all normal (N)",
+                       "DtcsPolarity '" + polarity + "'：电台的 DCS 码都是正相 (N)");
         d = {kDcs, *i};
         return {};
     };
@@ -201,7 +224,9 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
         if (reason.empty()) reason = dcs("DtcsCode", rx, 1);
         return reason;
     }
-    if (tone != "Cross") return "Tone '" + tone + "' is not offered (empty, Tone, TSQL, DTCS or Cross)";
+    if (tone != "Cross")
+        return say("Tone '" + tone + "' is not offered (empty, Tone, TSQL, DTCS or Cross)",
+                   "不提供 Tone '" + tone + "'（可为空、Tone、TSQL、DTCS 或 Cross）");
     const std::string cross = row.get("CrossMode", "Tone->Tone");
     const std::size_t arrow = cross.find("->");
     const std::string from = arrow == std::string::npos ? "?" : cross.substr(0, arrow);
@@ -211,7 +236,7 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
         if (kind.empty()) return {};
         if (kind == "Tone") return ctcss(transmit ? "rToneFreq" : "cToneFreq", d);
         if (kind == "DTCS") return dcs(transmit ? "DtcsCode" : "RxDtcsCode", d, transmit ? 0 : 1);
-        return "CrossMode '" + cross + "' is not offered";
+        return say("CrossMode '" + cross + "' is not offered", "不提供 CrossMode '" + cross + "'");
     };
     std::string reason = side(from, true);
     return reason.empty() ? side(to, false) : reason;
@@ -219,11 +244,12 @@ std::string readTones(const RowReader& row, Direction& tx, Direction& rx) {
 
 // Applies an item to a control, or says why not.
 std::string choose(const ControlRow& row, Document& doc, std::string_view item, std::string_view column,
-                   unsigned& effects) {
+                   unsigned& effects, LanguageIndex language) {
     if (applyItem(row, doc, item, kEnglish, &effects)) return {};
     std::string offered;
     for (const std::string& i : row.items(doc, kEnglish)) offered += (offered.empty() ? "" : ", ") + i;
-    return std::string(column) + " '" + std::string(item) + "' is not offered here (" + offered + ")";
+    return inLanguage(language, std::string(column) + " '" + std::string(item) + "' is not offered here (" + offered + ")",
+                      "此处不提供 " + std::string(column) + " '" + std::string(item) + "'（可选：" + offered + "）");
 }
 
 }  // namespace
@@ -238,10 +264,10 @@ const std::vector<std::string>& csvChannelColumns() {
 }
 
 std::string exportChannelsCsv(const Document& source, int m, int g, int first, int last) {
-    auto copy = std::make_unique<Document>(source);
-    Document& doc = *copy;
+    Document& doc = exportCopy();
+    doc = source;
     ShownGroup shown(doc, m, g);
-    ChannelForm form;
+    ChannelForm& form = channelForm();
     std::string out;
     for (const std::string& column : csvChannelColumns()) out += (out.empty() ? "" : ",") + csvField(column);
     out += "\r\n";
@@ -258,7 +284,7 @@ std::string exportChannelsCsv(const Document& source, int m, int g, int first, i
         std::vector<std::string> fields = {
             std::to_string(number), "", frequencyColumn(c), c.Rep == 1 ? "+" : c.Rep == 2 ? "-" : "",
             c.Rep == 0 ? "0.000000" : offset, t.tone, t.rToneFreq, t.cToneFreq, t.dtcsCode, "NN", t.rxDtcsCode,
-            t.crossMode, mode, "10.00", c.ScanAdd == 0 ? "S" : "", "", pa ? "PA" : ""};
+            t.crossMode, mode, "10.00", c.ScanAdd == 0 ? "S" : "", kExportedPower, pa ? "PA" : ""};
         for (const char* label : kExtraColumns) fields.push_back(shownItem(form.byLabel(label), doc, kEnglish));
         std::string line;
         for (const std::string& f : fields) line += (line.empty() ? "" : ",") + csvField(f);
@@ -267,30 +293,34 @@ std::string exportChannelsCsv(const Document& source, int m, int g, int first, i
     return out;
 }
 
-ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view text) {
+ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view text, LanguageIndex language) {
+    const auto say = [&](std::string english, std::string chinese) { return inLanguage(language, std::move(english), std::move(chinese)); };
     ImportResult result;
-    const CsvText csv = readCsv(text);
+    CsvText csv = readCsv(text, language);
     for (const CsvFault& f : csv.faults) result.refusals.push_back({f.line, f.reason});
+    // Lines starting with "#" are comments, as the other programmer writes and skips them.
+    std::erase_if(csv.records, [](const CsvRecord& r) { return !r.fields.empty() && r.fields[0].starts_with('#'); });
     if (csv.records.empty()) {
-        if (result.ok()) result.refusals.push_back({1, "the file holds no header row"});
+        if (result.ok()) result.refusals.push_back({1, say("the file holds no header row", "文件没有标题行")});
         return result;
     }
     const std::vector<std::string>& header = csv.records.front().fields;
     bool columnsMissing = false;
     for (const char* required : {"Location", "Frequency"})
         if (!RowReader(header, header).has(required)) {
-            result.refusals.push_back({csv.records.front().line, std::string("the header row has no column ") + required});
+            result.refusals.push_back({csv.records.front().line, say(std::string("the header row has no column ") + required,
+                                                                     std::string("标题行没有 ") + required + " 列")});
             columnsMissing = true;
         }
     if (columnsMissing) return result;
 
-    auto ws = Workspace::create();
+    Workspace* ws = &importWorkspace();
     ws->current = target;
     Document& doc = ws->current;
     std::optional<ShownGroup> shown;
     shown.emplace(doc, m, g);
     ws->setBandFromWorkMode();
-    ChannelForm form;
+    ChannelForm& form = channelForm();
     std::map<int, int> lineOfLocation;
     const int capacity = groupCapacity(m, g);
     const std::string groupName = std::string(m == kWorkModeCb ? "CB " : "HAM ") + groupLetter(m, g);
@@ -303,27 +333,49 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         const std::string location = row.get("Location");
         const int number = isDigits(location) && location.size() <= 3 ? numberFromText(location, 0) : 0;
         if (number < 1 || number > capacity) {
-            refuse("location '" + location + "' has no row in group " + groupName + " (1-" + std::to_string(capacity) + ")");
+            refuse(say("location '" + location + "' has no row in group " + groupName + " (1-" + std::to_string(capacity) + ")",
+                       "位置 '" + location + "' 在组 " + groupName + " 中没有对应的行 (1-" + std::to_string(capacity) + ")"));
             continue;
         }
         if (const auto [it, added] = lineOfLocation.emplace(number, record.line); !added) {
-            refuse("location " + location + " is also on line " + std::to_string(it->second));
+            refuse(say("location " + location + " is also on line " + std::to_string(it->second),
+                       "位置 " + location + " 也出现在第 " + std::to_string(it->second) + " 行"));
             continue;
         }
         const std::string frequency = row.get("Frequency");
         const std::optional<double> mhz = isNumeric(frequency) ? parseNumber(frequency) : std::nullopt;
         if (!mhz || *mhz <= 0 || checkFrequency(*mhz, ws->bandLimits, m, g, false).outOfRange) {
-            refuse("frequency '" + frequency + "' is outside the band of group " + groupName + " (" + ws->bandText + ")");
+            refuse(say("frequency '" + frequency + "' is outside the band of group " + groupName + " (" + ws->bandText + ")",
+                       "频率 '" + frequency + "' 超出组 " + groupName + " 的频段 (" + ws->bandText + ")"));
+            continue;
+        }
+        // The radio stores whole 10 Hz steps; digits below would be cut without a word.
+        if (const double steps = *mhz * 1e5; std::fabs(steps - std::round(steps)) > 1e-4) {
+            refuse(say("frequency '" + frequency + "' is finer than the radio's 10 Hz step",
+                       "频率 '" + frequency + "' 比电台的 10 Hz 步进更精细"));
+            continue;
+        }
+        const std::string skip = row.get("Skip");
+        if (skip != "" && skip != "S" && skip != "P") {
+            refuse(say("Skip '" + skip + "' is not offered (empty or P: scanned, S: skipped)",
+                       "不提供 Skip '" + skip + "'（空或 P：扫描，S：跳过）"));
+            continue;
+        }
+        const std::string mode = row.get("Mode", "FM");
+        const bool pa = row.get("Comment") == "PA";
+        if (pa && mode != "FM" && mode != "PA" && !mode.empty()) {
+            refuse(say("Mode '" + mode + "' conflicts with Comment 'PA' (PA is written as Mode FM with Comment PA)",
+                       "Mode '" + mode + "' 与 Comment 'PA' 矛盾（PA 写作 Mode FM 加 Comment PA）"));
             continue;
         }
         Direction tx, rx;
-        if (std::string reason = readTones(row, tx, rx); !reason.empty()) {
+        if (std::string reason = readTones(row, tx, rx, language); !reason.empty()) {
             refuse(std::move(reason));
             continue;
         }
         const std::string duplex = row.get("Duplex");
         if (duplex != "" && duplex != "+" && duplex != "-") {
-            refuse("Duplex '" + duplex + "' is not offered (empty, + or -)");
+            refuse(say("Duplex '" + duplex + "' is not offered (empty, + or -)", "不提供 Duplex '" + duplex + "'（空、+ 或 -）"));
             continue;
         }
 
@@ -335,7 +387,8 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         if (!stored || std::fabs(*stored - *mhz) > 1e-7) {
             const ChannelUpdate update = updateChannelFrequency(*ws, number, formatFixed(*mhz, 6));
             if (update.outOfRange || update.refused) {
-                refuse("frequency '" + frequency + "' is refused in group " + groupName);
+                refuse(say("frequency '" + frequency + "' is refused in group " + groupName,
+                           "组 " + groupName + " 拒绝频率 '" + frequency + "'"));
                 continue;
             }
         }
@@ -344,14 +397,13 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
             {&form.byName("Combo8_7"), {"Duplex", duplex.empty() ? "Off" : duplex}},
             {&form.byName("Combo8_17"), {"Tone", kToneTypeNames[static_cast<std::size_t>(tx.type)]}},
             {&form.byName("Combo8_18"), {"Tone", kToneTypeNames[static_cast<std::size_t>(rx.type)]}},
-            {&form.byName("Combo8_10"), {"Skip", row.get("Skip") == "S" ? "Del" : "Add"}},
+            {&form.byName("Combo8_10"), {"Skip", skip == "S" ? "Del" : "Add"}},
         };
         if (tx.type == kCtcss) choices.push_back({&form.byName("Combo8_0"), {"Tone", ctcssListText(tx.index)}});
         if (tx.type == kDcs) choices.push_back({&form.byName("Combo8_16"), {"Tone", dcsListText(tx.index)}});
         if (rx.type == kCtcss) choices.push_back({&form.byName("Combo8_19"), {"Tone", ctcssListText(rx.index)}});
         if (rx.type == kDcs) choices.push_back({&form.byName("Combo8_20"), {"Tone", dcsListText(rx.index)}});
-        const bool pa = row.get("Comment") == "PA";
-        choices.push_back({&form.byName("Combo8_12"), {"Mode", pa ? "PA" : row.get("Mode", "FM")}});
+        choices.push_back({&form.byName("Combo8_12"), {"Mode", pa ? "PA" : mode}});
         // Our own columns where the row fills them (a blanked cell keeps the channel's
         // setting); Public last, as the window locks a public channel's own settings.
         for (const char* label : kExtraColumns)
@@ -360,7 +412,7 @@ ImportResult importChannelsCsv(Document& target, int m, int g, std::string_view 
         if (!row.get("Public").empty()) choices.push_back({&form.byLabel("Public"), {"Public", row.get("Public")}});
 
         for (const auto& [control, columnAndItem] : choices) {
-            std::string reason = choose(*control, doc, columnAndItem.second, columnAndItem.first, result.effects);
+            std::string reason = choose(*control, doc, columnAndItem.second, columnAndItem.first, result.effects, language);
             if (!reason.empty()) {
                 refuse(std::move(reason));
                 break;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exchange/import_result.h"
+#include "lang/language.h"
 
 namespace mv52 {
 
@@ -25,7 +26,9 @@ std::string exportChannelsCsv(const Document& doc, int workMode, int group, int 
 
 // Replaces the group's channels of the locations the rows name, other channels staying, and
 // re-validates the group's references, as typed channels would. All or nothing: when any row
-// is refused, the document is untouched and every refusal is returned with its line.
-ImportResult importChannelsCsv(Document& doc, int workMode, int group, std::string_view text);
+// is refused, the document is untouched and every refusal is returned with its line, its
+// reason in `language`.
+ImportResult importChannelsCsv(Document& doc, int workMode, int group, std::string_view text,
+                               LanguageIndex language = LanguageIndex::English);
 
 }  // namespace mv52

@@ -5,13 +5,14 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    Reader(std::string_view text, LanguageIndex language) : text_(text), language_(language) {}
 
     CsvText read() {
         CsvText out;
         if (text_.size() > kCsvMaxBytes) {
-            out.faults.push_back({1, "the file is larger than " + std::to_string(kCsvMaxBytes / 1024) +
-                                         " KB; a channel list is far smaller"});
+            out.faults.push_back({1, say("the file is larger than " + std::to_string(kCsvMaxBytes / 1024) +
+                                             " KB; a channel list is far smaller",
+                                         "文件大于 " + std::to_string(kCsvMaxBytes / 1024) + " KB；信道列表远小于此")});
             return out;
         }
         if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;  // a spreadsheet's byte order mark
@@ -24,7 +25,8 @@ public:
                 skipRestOfLine();
             } else if (!(record.fields.size() == 1 && record.fields[0].empty())) {
                 if (out.records.size() == kCsvMaxRecords) {
-                    out.faults.push_back({record.line, "more than " + std::to_string(kCsvMaxRecords) + " rows"});
+                    out.faults.push_back({record.line, say("more than " + std::to_string(kCsvMaxRecords) + " rows",
+                                                           "超过 " + std::to_string(kCsvMaxRecords) + " 行")});
                     return out;
                 }
                 out.records.push_back(std::move(record));
@@ -60,7 +62,9 @@ private:
     // One record up to and including its line end; a reason when it is malformed.
     std::string readRecord(std::vector<std::string>& fields) {
         for (;;) {
-            if (fields.size() == kCsvMaxFields) return "more than " + std::to_string(kCsvMaxFields) + " columns";
+            if (fields.size() == kCsvMaxFields)
+                return say("more than " + std::to_string(kCsvMaxFields) + " columns",
+                           "超过 " + std::to_string(kCsvMaxFields) + " 列");
             std::string field;
             std::string reason = !atEnd() && peek() == '"' ? readQuoted(field) : readPlain(field);
             if (!reason.empty()) return reason;
@@ -72,7 +76,7 @@ private:
 
     std::string readPlain(std::string& field) {
         while (!atEnd() && peek() != ',' && peek() != '\n' && peek() != '\r') {
-            if (peek() == '"') return "a quote inside a field that does not start with one";
+            if (peek() == '"') return say("a quote inside a field that does not start with one", "字段中间出现引号，而字段不以引号开头");
             if (field.size() == kCsvMaxFieldBytes) return tooLong();
             field += text_[pos_++];
         }
@@ -85,7 +89,7 @@ private:
         for (;;) {
             if (atEnd()) {
                 line_ = startLine;
-                return "a quoted field is not closed";
+                return say("a quoted field is not closed", "带引号的字段没有结束引号");
             }
             const char c = text_[pos_++];
             if (c == '"') {
@@ -93,7 +97,7 @@ private:
                     ++pos_;
                 } else {
                     if (!atEnd() && peek() != ',' && peek() != '\n' && peek() != '\r')
-                        return "text after the closing quote of a field";
+                        return say("text after the closing quote of a field", "字段的结束引号后还有文字");
                     return {};
                 }
             } else if (c == '\n' || (c == '\r' && (atEnd() || peek() != '\n'))) {
@@ -104,16 +108,23 @@ private:
         }
     }
 
-    static std::string tooLong() { return "a field longer than " + std::to_string(kCsvMaxFieldBytes) + " characters"; }
+    std::string tooLong() const {
+        return say("a field longer than " + std::to_string(kCsvMaxFieldBytes) + " characters",
+                   "字段长于 " + std::to_string(kCsvMaxFieldBytes) + " 个字符");
+    }
+    std::string say(std::string english, std::string chinese) const {
+        return inLanguage(language_, std::move(english), std::move(chinese));
+    }
 
     std::string_view text_;
+    LanguageIndex language_;
     std::size_t pos_ = 0;
     int line_ = 1;
 };
 
 }  // namespace
 
-CsvText readCsv(std::string_view text) { return Reader(text).read(); }
+CsvText readCsv(std::string_view text, LanguageIndex language) { return Reader(text, language).read(); }
 
 std::string csvField(std::string_view value) {
     const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos ||

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lang/language.h"
+
 namespace mv52 {
 
 struct CsvRecord {
@@ -32,7 +34,13 @@ inline constexpr std::size_t kCsvMaxRecords = 2000;
 
 // Splits `text` into records. A text over the limits above is refused as a whole (one fault
 // on line 1 or on the record that passes a limit).
-CsvText readCsv(std::string_view text);
+// The reasons are in `language`.
+CsvText readCsv(std::string_view text, LanguageIndex language = LanguageIndex::English);
+
+// `english` or `chinese` as `language` asks.
+inline std::string inLanguage(LanguageIndex language, std::string english, std::string chinese) {
+    return language == LanguageIndex::Chinese ? std::move(chinese) : std::move(english);
+}
 
 // One field as written: quoted when it holds a comma, a quote, a line break or blanks at
 // either end.

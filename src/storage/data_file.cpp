@@ -1,5 +1,7 @@
 #include "storage/data_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -8,6 +10,8 @@
 #include "storage/data_file_layout.h"
 #include "data/durable_files.h"
 #include "data/file_io.h"
+#include "data/pair_lock.h"
+#include "storage/file_messages.h"
 #include "data/numeric.h"
 #include "document/workspace.h"
 #include "lang/messages.h"
@@ -65,8 +69,14 @@ void adoptParsed(Workspace& ws, const DocumentHeader& header, std::span<const st
 }
 
 std::vector<std::uint8_t> readChannelFile(const std::string& path) {
-    // A missing channel file is not reported: it gives empty records.
+    // A missing channel file gives empty records; the loader says how many.
     return readFilePrefix(path, channelFileReadLimit()).value_or(std::vector<std::uint8_t>{});
+}
+
+int neededRecords(const DocumentHeader& header) {
+    int needed = 0;
+    forEachGroup([&](int m, int g) { needed += header.channelCount.at(m, g); });
+    return needed;
 }
 
 bool sameRecord(const ChannelRecord& a, const ChannelRecord& b) {
@@ -107,7 +117,7 @@ bool sameOptions(const OptionRecord& a, const OptionRecord& b) {
 
 // Writes the saved copy as the pair. The channel file is renamed into place first: that
 // rename commits the save, and the loader finishes or discards a save cut short.
-bool writeSavedPair(const Document& s, const std::string& path, const SaveProbe& probe) {
+bool writeSavedPair(const Document& s, const std::string& path, const SaveProbe& probe, FileFailure* failure) {
     const HeaderBytes header = writeHeaderBytes(s.header);
     std::vector<std::uint8_t> channels;
     forEachGroup([&](int m, int g) {
@@ -118,8 +128,25 @@ bool writeSavedPair(const Document& s, const std::string& path, const SaveProbe&
     });
     const std::string channelPath = channelFilePath(path);
     // "x.fre" would be its own channel file.
-    if (fs::path(channelPath) == fs::path(path)) return false;
-    return replaceFilePair({channelPath, channels}, {path, header}, probe);
+    if (fs::path(channelPath) == fs::path(path)) {
+        if (failure != nullptr) *failure = {path, kFailOwnChannelFile};
+        return false;
+    }
+    const PairLock lock(path);
+    if (lock.busy()) {
+        if (failure != nullptr) *failure = {path, kFailBusy};
+        return false;
+    }
+    return replaceFilePair({channelPath, channels}, {path, header}, probe, failure);
+}
+
+// Whether a leftover of an interrupted save is a data file this program loads.
+bool loadableDataFile(const std::string& path, const VersionTable& versions) {
+    const auto bytes = readFilePrefix(path, dataFileReadLimit());
+    if (!bytes || bytes->size() != kDataFileSize) return false;
+    const std::string version(bytes->begin(), bytes->begin() + 4);
+    return isDataFileVersion(version) && isCompatible(versions, kProgramVersion, version) &&
+           parseHeader(*bytes).has_value();
 }
 
 }  // namespace
@@ -137,8 +164,22 @@ std::string loadResultMessage(const LoadResult& result, LanguageIndex language) 
             return composeVersionQuestion(kProgramVersion, result.fileVersion, VersionKind::DataFile, language);
         case LoadStatus::WrongLength: return messageText(MessageKey::MsgVersionNotExist, language);
         case LoadStatus::FileError: return messageText(MessageKey::MsgFileError, language);
+        case LoadStatus::Busy: return fileFailureText(result.failure, language);
     }
     return {};
+}
+
+std::string loadResultDetail(const LoadResult& result, LanguageIndex language) {
+    if (result.status != LoadStatus::FileError || result.failure.path.empty()) return {};
+    return fileFailureText(result.failure, language);
+}
+
+std::string loadWarnings(const LoadResult& result, LanguageIndex language) {
+    std::string text;
+    for (const std::string& aside : result.setAside) text += setAsideText(aside, language) + "\n";
+    if (result.missingChannels > 0) text += missingChannelsText(result.channelPath, result.missingChannels, language) + "\n";
+    if (!text.empty()) text.pop_back();
+    return text;
 }
 
 std::string channelFilePath(std::string_view dataFilePath) {
@@ -155,22 +196,50 @@ std::size_t channelFileReadLimit() {
 LoadResult loadDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFile,
                              std::span<const std::uint8_t> channelFile, const VersionTable& versions) {
     const std::string version(dataFile.begin(), dataFile.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, dataFile.size())));
-    if (!isDataFileVersion(version)) return {LoadStatus::UnknownVersion, version};
-    if (!isCompatible(versions, kProgramVersion, version)) return {LoadStatus::IncompatibleVersion, version};
-    if (dataFile.size() != kDataFileSize) return {LoadStatus::WrongLength, version};
+    if (!isDataFileVersion(version)) return LoadResult(LoadStatus::UnknownVersion, version);
+    if (!isCompatible(versions, kProgramVersion, version)) return LoadResult(LoadStatus::IncompatibleVersion, version);
+    if (dataFile.size() != kDataFileSize) return LoadResult(LoadStatus::WrongLength, version);
 
     const auto header = parseHeader(dataFile);
-    if (!header) return {LoadStatus::FileError, version};
+    if (!header) return LoadResult(LoadStatus::FileError, version);
     adoptParsed(ws, *header, channelFile);
-    return {LoadStatus::Ok, version};
+    LoadResult result = LoadResult(LoadStatus::Ok, version);
+    result.missingChannels =
+        std::max(0, neededRecords(*header) - static_cast<int>(channelFile.size() / kChannelRecordSize));
+    return result;
 }
 
 LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTable& versions) {
     const std::string channelPath = channelFilePath(path);
-    const std::string dataPath = channelPath == path ? path : settleFilePair(channelPath, path);
-    const auto bytes = readFilePrefix(dataPath, dataFileReadLimit());
-    if (!bytes) return {LoadStatus::FileError, {}};
-    const LoadResult result = loadDataFileBytes(ws, *bytes, readChannelFile(channelPath), versions);
+    // Held for the settling and both reads: no save of this pair runs meanwhile, so every
+    // leftover found is one of a save that was cut short, and the pair read is a whole one.
+    const PairLock lock(path);
+    if (lock.busy()) {
+        LoadResult busy = LoadResult(LoadStatus::Busy, {});
+        busy.failure = {path, kFailBusy};
+        return busy;
+    }
+    std::string dataPath = path;
+    std::vector<std::string> setAside;
+    if (channelPath != path) {
+        const std::string target = saveTarget(path);
+        const std::string channelTarget = saveTarget(channelPath);
+        if (!target.empty() && !channelTarget.empty()) {
+            SettleResult settled = settleFilePair(
+                channelTarget, target, [&](const std::string& leftover) { return loadableDataFile(leftover, versions); });
+            if (settled.readPath != target) dataPath = settled.readPath;
+            setAside = std::move(settled.setAside);
+        }
+    }
+    LoadResult result;
+    const auto bytes = readFilePrefix(dataPath, dataFileReadLimit(), &result.failure);
+    if (!bytes) {
+        result.status = LoadStatus::FileError;
+        return result;
+    }
+    result = loadDataFileBytes(ws, *bytes, readChannelFile(channelPath), versions);
+    result.channelPath = channelPath;
+    result.setAside = std::move(setAside);
     if (result.ok()) {
         ws.untitled = false;
         ws.fileName = path;
@@ -178,10 +247,24 @@ LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTab
     return result;
 }
 
-bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe) {
+PairStamp pairStamp(const std::string& dataPath) {
+    std::string text;
+    for (const std::string& p : {dataPath, channelFilePath(dataPath)}) {
+        struct stat st {};
+        if (::stat(p.c_str(), &st) != 0) {
+            text += "-;";
+            continue;
+        }
+        text += std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+                std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ";";
+    }
+    return {text};
+}
+
+bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe, FileFailure* failure) {
     const auto previousSaved = std::make_unique<Document>(ws.saved);
     takeSavedCopy(ws);
-    if (!writeSavedPair(ws.saved, path, probe)) {
+    if (!writeSavedPair(ws.saved, path, probe, failure)) {
         ws.saved = *previousSaved;  // the document still counts as unsaved
         return false;
     }
@@ -190,10 +273,10 @@ bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe
     return true;
 }
 
-bool saveDataFileCopy(const Workspace& ws, const std::string& path) {
+bool saveDataFileCopy(const Workspace& ws, const std::string& path, FileFailure* failure) {
     const auto copy = std::make_unique<Workspace>(ws);
     takeSavedCopy(*copy);
-    return writeSavedPair(copy->saved, path, {});
+    return writeSavedPair(copy->saved, path, {}, failure);
 }
 
 std::string initialDataFilePath(const std::string& programFolder, std::string_view bandText,

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/durable_files.h"
 #include "lang/language.h"
@@ -15,16 +16,29 @@ namespace mv52 {
 struct Workspace;
 struct VersionTable;
 
-enum class LoadStatus { Ok, UnknownVersion, IncompatibleVersion, WrongLength, FileError };
+// Busy: another program held the pair's lock for the whole wait (pair_lock.h).
+enum class LoadStatus { Ok, UnknownVersion, IncompatibleVersion, WrongLength, FileError, Busy };
 
 struct LoadResult {
+    LoadResult() = default;
+    LoadResult(LoadStatus s, std::string version) : status(s), fileVersion(std::move(version)) {}
     LoadStatus status = LoadStatus::Ok;
     std::string fileVersion;  // the file's version text, for the incompatible-version question
+    FileFailure failure;      // for FileError and Busy: the file and the cause
+    // Said on a successful load: channel records the channel file lacked (left empty), and
+    // leftovers of an interrupted save that were not fit to finish it and were set aside.
+    int missingChannels = 0;
+    std::string channelPath;
+    std::vector<std::string> setAside;
     bool ok() const { return status == LoadStatus::Ok; }
 };
 
 // The text the user is shown for a refused load ("" for Ok).
 std::string loadResultMessage(const LoadResult& result, LanguageIndex language);
+// What a refused load's message leaves out: the file and the system's reason ("" when none).
+std::string loadResultDetail(const LoadResult& result, LanguageIndex language);
+// The warnings of a successful load, one per line ("" when none).
+std::string loadWarnings(const LoadResult& result, LanguageIndex language);
 
 // The data file's full path with its last three characters replaced by "fre".
 std::string channelFilePath(std::string_view dataFilePath);
@@ -46,13 +60,23 @@ LoadResult loadDataFileBytes(Workspace& ws, std::span<const std::uint8_t> dataFi
 std::size_t dataFileReadLimit();
 std::size_t channelFileReadLimit();
 
-// Takes the saved copy and writes both files, crash-safe (durable_files.h); false ("file
-// error.") when either cannot be written, in which case the saved copy is as before.
-bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe = {});
+// Takes the saved copy and writes both files, crash-safe (durable_files.h), under the pair's
+// lock; false ("file error.", the cause in `failure`) when either cannot be written, in which
+// case the saved copy is as before.
+bool saveDataFile(Workspace& ws, const std::string& path, const SaveProbe& probe = {},
+                  FileFailure* failure = nullptr);
 
 // Writes the pair Save would write at this moment, without touching the workspace: its saved
 // copy, file name and title stay as they are. For backups.
-bool saveDataFileCopy(const Workspace& ws, const std::string& path);
+bool saveDataFileCopy(const Workspace& ws, const std::string& path, FileFailure* failure = nullptr);
+
+// What identifies the pair on disk: a save by anyone changes it. Compared to tell whether
+// another program wrote the pair since this one loaded or saved it.
+struct PairStamp {
+    std::string text;
+    bool operator==(const PairStamp&) const = default;
+};
+PairStamp pairStamp(const std::string& dataPath);
 
 enum class InitialKind { New, Initial };
 // <program folder>/Init/<band code>_LB2424_New.dat or ..._LB2424.dat.

@@ -1,5 +1,7 @@
 #include "system/daily_log.h"
 
+#include <cstdio>
+
 #include "system/clock.h"
 #include "data/local_time.h"
 
@@ -40,25 +42,12 @@ void DailyLog::writeLogLine(std::string_view title, std::string_view text) {
 
 void DailyLog::writeHeld() {
     if (held_.empty()) return;
-    if (heldPath_ != filePath_ || !file_.is_open()) {
-        file_.close();
-        file_.clear();
-        filePath_.clear();
-        file_.open(heldPath_, std::ios::binary | std::ios::app);
-        if (!file_) {
-            held_.clear();
-            return;
-        }
-        filePath_ = heldPath_;
+    // One append of everything held; a file that cannot be opened or written is skipped.
+    if (std::FILE* file = std::fopen(heldPath_.c_str(), "ab")) {
+        std::fwrite(held_.data(), 1, held_.size(), file);
+        std::fclose(file);
     }
-    file_.write(held_.data(), static_cast<std::streamsize>(held_.size()));
-    file_.flush();
     held_.clear();
-    if (!file_) {
-        // Try the file afresh with the next line.
-        file_.close();
-        filePath_.clear();
-    }
 }
 
 }  // namespace mv52

@@ -1,13 +1,13 @@
 #pragma once
 // The daily log of every serial frame: <program folder>/logYYYYMMDD.txt, one line per frame.
-// The day's file stays open from its first line until the day (and so the file name) changes;
-// every line is handed to the system as it is written, so it is in the file even when the
-// program dies the next moment. Opening and closing the file for every frame cost more than
-// the rest of a request and reply together.
+// Every write opens the day's file for appending, writes and closes it, so a log that is
+// moved, rotated or deleted while the program runs loses no later line: the next write makes
+// the file afresh. The lines of a reply and of the request that answers it are held and
+// written together once the request has left (Hold), so the open and close never stand
+// between a reply and the next request.
 
 #include <chrono>
 #include <cstdint>
-#include <fstream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,8 +62,6 @@ private:
     std::string folder_;
     const Clock& clock_;
 
-    std::ofstream file_;
-    std::string filePath_;  // the open file's path; empty when none is open
     // The stamp and file name of the last line's second, reused while the second lasts.
     std::chrono::system_clock::time_point::rep stampSecond_ = -1;
     std::string stamp_;

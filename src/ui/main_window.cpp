@@ -278,7 +278,10 @@ void MainWindow::refreshUndoActions() {
     setTitleBar();
 }
 
-void MainWindow::documentReplaced() { edits_->reset(); }
+void MainWindow::documentReplaced() {
+    edits_->reset();
+    if (documents_) documents_->forgetOpenedFiles();
+}
 
 void MainWindow::showNote(const std::string& text) { statusBar_->showMessage(qs(text)); }
 
@@ -511,6 +514,7 @@ void MainWindow::rememberTransferPortIfDone() {
 void MainWindow::startWrite() {
     // Pending edits of the editors go into the document before it is encoded.
     children_.commitPendingEdits();
+    if (!documents_->confirmWrite()) return;
     timerWrite_->start();
 }
 

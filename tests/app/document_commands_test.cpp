@@ -224,7 +224,7 @@ TEST_F(Commands, ARefusedLoadIsReportedAndKeepsDocumentAndName) {
     struct Case {
         const char* name;
         std::vector<std::uint8_t> content;  // empty: no file at all
-        const char* message;
+        std::string message;
     };
     std::vector<std::uint8_t> wrongLength(100, 0);
     wrongLength[0] = 'V', wrongLength[1] = '2', wrongLength[2] = '0', wrongLength[3] = '0';
@@ -233,7 +233,8 @@ TEST_F(Commands, ARefusedLoadIsReportedAndKeepsDocumentAndName) {
     const Case cases[] = {
         {"unknown.dat", unknown, "Unknown version Of DataFile!"},
         {"short.dat", wrongLength, "Fail to start the software. This version does not exist."},
-        {"missing.dat", {}, "file error."},
+        // Without a details area, the file and the cause follow the message.
+        {"missing.dat", {}, "file error.\n" + dir.file("missing.dat") + ": no such file or folder"},
     };
     for (const Case& c : cases) {
         reset();
@@ -334,7 +335,8 @@ TEST_F(Commands, SaveAsPresetsTheCurrentNameAndReportsAFailure) {
     EXPECT_TRUE(prompter.asked.empty());
     change();
     EXPECT_FALSE(commands->saveAs());
-    EXPECT_EQ(asked(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(asked(), std::vector<std::string>{"file error.\n" + dir.file("no-such-folder/b.fre") +
+                                                ": no such file or folder"});
     EXPECT_EQ(ws->fileName, path);
     EXPECT_TRUE(documentChanged(*ws));
     EXPECT_TRUE(window.calls.empty());
@@ -413,7 +415,79 @@ TEST_F(Commands, AFailedSaveAtTheQuestionKeepsTheProgramRunning) {
     change();
     prompter.answers = {PromptAnswer::Yes};
     EXPECT_FALSE(commands->queryClose());
-    EXPECT_EQ(asked(), (std::vector<std::string>{kSaveQuestion, "file error."}));
+    EXPECT_EQ(asked(), (std::vector<std::string>{kSaveQuestion, "file error.\n" + path + ": is a folder"}));
+}
+
+}  // namespace
+}  // namespace mv52
+
+namespace mv52 {
+namespace {
+
+// Another program saved the pair after this one opened it: Save asks before overwriting; Yes
+// overwrites, No goes to Save As, Cancel writes nothing. A pair nobody else touched is saved
+// with the usual question only.
+TEST_F(Commands, SaveOverAPairAnotherProgramWroteAsksFirst) {
+    const std::string path = savedFile("a.dat");
+    const auto other = Workspace::create();
+    buildStartupDocument(*other, "20240131", MV52_PROGRAM_DIR);
+    other->current.appendChannel(0, 14, 1, "21.2");
+    struct Case {
+        PromptAnswer answer;
+        bool written;        // our document went to a.dat
+        bool savedAs;        // Save As was offered
+    };
+    const Case cases[] = {{PromptAnswer::Cancel, false, false}, {PromptAnswer::No, false, true}, {PromptAnswer::Yes, true, false}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(commands->openFile(path));
+        ASSERT_TRUE(saveDataFile(*other, path));  // the other program
+        const auto theirs = test::readBytes(path);
+        reset();
+        change();
+        prompter.answers = {PromptAnswer::Ok, c.answer};
+        files.answers = {dir.file("elsewhere.dat")};
+        EXPECT_EQ(commands->save(), c.written || c.savedAs);
+        ASSERT_EQ(prompter.asked.size(), 2u);
+        EXPECT_EQ(prompter.asked[1].text, "a.dat was changed by another program since it was opened or last saved here.\n"
+                                          "Overwrite it? (No saves it under another name.)");
+        EXPECT_EQ(prompter.asked[1].buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(test::readBytes(path) == theirs, !c.written);
+        EXPECT_EQ(files.log.size(), c.savedAs ? 1u : 0u);
+    }
+    // Our own save is no change by another program.
+    reset();
+    change();
+    prompter.answers = {PromptAnswer::Ok};
+    EXPECT_TRUE(commands->save());
+    EXPECT_EQ(asked().size(), 1u);
+}
+
+// A pair whose channel file is missing opens with a warning that names it, and the Write asks
+// before it goes ahead; a save makes the pair whole again.
+TEST_F(Commands, AMissingChannelFileIsSaidOnOpenAndWriteAsksFirst) {
+    const std::string path = savedFile("a.dat");
+    std::filesystem::remove(dir.file("a.fre"));
+    reset();
+    prompter.answers = {PromptAnswer::Ok};
+    ASSERT_TRUE(commands->openFile(path));
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].text, "The channel file " + dir.file("a.fre") +
+                                          " is missing or short: 176 channels are not in it and left empty.");
+    EXPECT_EQ(prompter.asked[0].icon, MessageIcon::Warning);
+
+    for (const PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::Ok}) {
+        reset();
+        prompter.answers = {answer};
+        EXPECT_EQ(commands->confirmWrite(), answer == PromptAnswer::Ok);
+        ASSERT_EQ(prompter.asked.size(), 1u);
+        EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::OkCancel);
+        EXPECT_NE(prompter.asked[0].text.find("erase those channels from the radio"), std::string::npos);
+    }
+    reset();
+    prompter.answers = {PromptAnswer::Ok};
+    ASSERT_TRUE(commands->save());
+    EXPECT_TRUE(commands->confirmWrite());
+    EXPECT_EQ(asked().size(), 1u);  // only the overwrite question of Save
 }
 
 }  // namespace

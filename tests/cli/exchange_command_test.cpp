@@ -81,5 +81,13 @@ TEST_F(ExchangeCommand, DiffExitsAsDiffDoesAndNamesEachDifferenceByLabel) {
     EXPECT_NE(err.str().find("bad.yaml:2: TOT: '7s' is not offered"), std::string::npos) << err.str();
 }
 
+TEST_F(ExchangeCommand, CsvRefusalsFollowTheLanguage) {
+    const std::string bad = write("bad.csv", "# a comment\nLocation,Frequency,Skip\n1,27.185009,\n2,28.2,X\n");
+    EXPECT_EQ(run({"--lang", "zh", "import-csv", dat, "--mode", "CB", "--group", "B", bad}), 1);
+    EXPECT_EQ(err.str(), bad + ":3: 频率 '27.185009' 比电台的 10 Hz 步进更精细\n" + bad +
+                             ":4: 不提供 Skip 'X'（空或 P：扫描，S：跳过）\n"
+                             "mv52ctl: 没有导入任何内容（2 处被拒绝）\n");
+}
+
 }  // namespace
 }  // namespace mv52

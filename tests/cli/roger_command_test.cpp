@@ -80,7 +80,7 @@ TEST_F(RogerCommand, AnEntryThatSoundsNothingWritesNoFile) {
     EXPECT_FALSE(fs::exists(wav));
     // A folder that does not exist: the file error, and nothing left behind.
     EXPECT_EQ(run({"--lang", "en", "roger", dat, "1", "--wav", dir.file("missing/rb.wav")}), 1);
-    EXPECT_EQ(err.str(), "file error.\n");
+    EXPECT_EQ(err.str(), "file error.\nmv52ctl: " + dir.file("missing/rb.wav") + ": no such file or folder\n");
     EXPECT_FALSE(fs::exists(dir.file("missing")));
 }
 

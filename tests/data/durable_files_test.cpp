@@ -35,7 +35,7 @@ TEST(DurableFiles, ReplaceFileLeavesOnlyTheTargetAndReportsEveryStep) {
     EXPECT_EQ(readBytes(path), kNew);
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"x.bin"});
     EXPECT_EQ(steps, (std::vector<SaveStep>{SaveStep::Written, SaveStep::Flushed, SaveStep::Renamed,
-                                            SaveStep::FolderFlushed}));
+                                            SaveStep::FolderFlushed, SaveStep::Removed}));
     EXPECT_FALSE(replaceFile({dir.file("no/such/folder/x.bin"), kNew}));
 }
 
@@ -72,7 +72,7 @@ TEST(DurableFiles, SettleCompletesACommittedSaveAndDiscardsAnyOther) {
         if (c.firstTemp) writeBytes(savingPath(first), kNew);
         if (c.lastTemp) writeBytes(savingPath(last), kNew);
         if (c.expectNew && !c.lastTemp) writeBytes(last, kNew);
-        EXPECT_EQ(settleFilePair(first, last), last) << c.what;
+        EXPECT_EQ(settleFilePair(first, last).readPath, last) << c.what;
         EXPECT_EQ(readBytes(first), c.expectNew ? kNew : kOld) << c.what;
         EXPECT_EQ(readBytes(last), c.expectNew ? kNew : kOld) << c.what;
         EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.fre"})) << c.what;
@@ -86,7 +86,7 @@ TEST(DurableFiles, CommittedSaveThatCannotBeFinishedIsReadFromItsTemporaryFile) 
     // Something that a rename cannot replace stands where `last` goes.
     fs::create_directories(fs::path(last) / "occupied");
     writeBytes(savingPath(last), kNew);
-    EXPECT_EQ(settleFilePair(first, last), savingPath(last));
+    EXPECT_EQ(settleFilePair(first, last).readPath, savingPath(last));
     EXPECT_EQ(readBytes(savingPath(last)), kNew);
     EXPECT_FALSE(replaceFilePair({first, kOld}, {last, kOld}));  // nor is a new save started over it
     EXPECT_EQ(readBytes(first), kNew);
@@ -98,12 +98,43 @@ TEST(DurableFiles, OnlyOwnTemporaryFilesAreRemoved) {
     fs::create_directories(savingPath(first));
     writeBytes(savingPath(last), kNew);
     // A folder under the first temporary name: not a committed save, and not ours to remove.
-    EXPECT_EQ(settleFilePair(first, last), last);
+    EXPECT_EQ(settleFilePair(first, last).readPath, last);
     EXPECT_TRUE(fs::is_directory(savingPath(first)));
     EXPECT_FALSE(fs::exists(savingPath(last)));
-    EXPECT_FALSE(replaceFilePair({first, kNew}, {last, kNew}));
-    EXPECT_FALSE(fs::exists(last));
-    EXPECT_FALSE(fs::exists(savingPath(last)));
+    // Each save writes under names of its own, so the folder is not in its way.
+    EXPECT_TRUE(replaceFilePair({first, kNew}, {last, kNew}));
+    EXPECT_EQ(readBytes(last), kNew);
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.fre", "p.fre.saving"}));
+}
+
+// Leftovers under the unique names of two saves that were cut short: the committed one is
+// finished only when the check takes it, and set aside otherwise; the other is removed.
+TEST(DurableFiles, SettleFinishesOnlyACommittedLeftoverTheCheckTakes) {
+    for (const bool loads : {true, false}) {
+        test::TempDir dir;
+        const std::string first = dir.file("p.fre"), last = dir.file("p.dat");
+        writeBytes(first, kNew);
+        writeBytes(last, kOld);
+        writeBytes(last + ".1a2-b3.saving", kNew);  // committed: its channel file is in place
+        writeBytes(first + ".4c5-d6.saving", kOld);  // another, uncommitted
+        writeBytes(last + ".4c5-d6.saving", kOld);
+        writeBytes(dir.file("p.dat.notes.saving"), kOld);  // not a temporary name of ours
+        const SettleResult settled = settleFilePair(first, last, [&](const std::string& path) {
+            EXPECT_EQ(path, last + ".1a2-b3.saving");
+            return loads;
+        });
+        EXPECT_EQ(settled.readPath, last);
+        EXPECT_EQ(readBytes(last), loads ? kNew : kOld);
+        if (loads) {
+            EXPECT_TRUE(settled.setAside.empty());
+            EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.dat.notes.saving", "p.fre"}));
+        } else {
+            EXPECT_EQ(settled.setAside, std::vector<std::string>{last + ".1a2-b3.saving.set-aside"});
+            EXPECT_EQ(readBytes(settled.setAside.at(0)), kNew);
+            EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.dat.1a2-b3.saving.set-aside",
+                                                                     "p.dat.notes.saving", "p.fre"}));
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "channels/channel_editing.h"
 #include "data/groups.h"
 #include "exchange/csv_channels.h"
@@ -147,7 +150,7 @@ TEST(CsvChannelFiles, PaSurvivesARoundTripThroughComment) {
     ASSERT_TRUE(applyItem(*findControl(controls, "Combo8_12"), doc, "PA", LanguageIndex::English))
         << channelModeList(doc).size();
     const std::string csv = exportChannelsCsv(doc, kCb, 3);
-    EXPECT_NE(csv.find(",FM,10.00,,,PA,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",FM,10.00,,4.0W,PA,"), std::string::npos) << csv;
     const ImportResult result = importChannelsCsv(doc, kCb, 4, csv);
     ASSERT_TRUE(result.ok()) << refusalText(result);
     ASSERT_NE(doc.findChannel(kCb, 4, 1), 0);
@@ -167,6 +170,98 @@ TEST_F(CsvChannels, AFileWithoutItsKeyColumnsIsRefused) {
     EXPECT_EQ(refusalText(result),
               "line 1: the header row has no column Location\nline 1: the header row has no column Frequency\n");
     EXPECT_FALSE(importChannelsCsv(doc, kCb, 1, "").ok());
+}
+
+// A group exported and imported back into the same group changes no byte of the document,
+// for every group of both work modes.
+TEST_F(CsvChannels, EveryGroupExportedAndImportedBackChangesNoByte) {
+    const auto before = std::make_unique<Document>(doc);
+    forEachGroup([&](int m, int g) {
+        const ImportResult result = importChannelsCsv(doc, m, g, exportChannelsCsv(doc, m, g));
+        ASSERT_TRUE(result.ok()) << m << "/" << g << ": " << refusalText(result);
+        EXPECT_EQ(doc.header, before->header) << m << "/" << g;
+        for (int p = 1; p <= kSlotsPerGroup; ++p)
+            ASSERT_EQ(doc.channels.slot(m, g, p), before->channels.slot(m, g, p)) << m << "/" << g << " slot " << p;
+    });
+}
+
+// The other programmer's current files: "#" comment lines, its columns after Comment, a Power
+// in watts, Skip P. And our export read by that reader's rules: every column it requires, and
+// in each a value it accepts (an empty Power refuses the whole row there).
+TEST(CsvChannelFiles, TheOtherProgrammersCurrentFilesAndItsRulesForOurs) {
+    auto ws = test::startupDocument();
+    Document& doc = ws->current;
+    const std::string file =
+        "# Exported channel list\r\n"
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,"
+        "Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"
+        "1,,28.400000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,\r\n"
+        "# a note between rows\r\n"
+        "2,CALL,28.500000,+,0.100000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,AM,5.00,P,5.0W,,,,,\r\n";
+    const ImportResult result = importChannelsCsv(doc, kHam, 3, file);
+    ASSERT_TRUE(result.ok()) << refusalText(result);
+    EXPECT_EQ(doc.channels.slot(kHam, 3, doc.findChannel(kHam, 3, 2)).ScanAdd, 1);
+
+    const std::vector<std::string> required = {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
+                                               "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "Mode",
+                                               "TStep", "Skip", "Power", "Comment"};
+    auto full = test::fullDocument();
+    const CsvText csv = readCsv(exportChannelsCsv(full->current, kCb, 1));
+    ASSERT_TRUE(csv.faults.empty());
+    const std::vector<std::string>& header = csv.records.at(0).fields;
+    std::map<std::string, std::size_t> column;
+    for (std::size_t i = 0; i < header.size(); ++i) column[header[i]] = i;
+    for (const std::string& r : required) ASSERT_TRUE(column.count(r)) << r;
+    const auto oneOf = [](const std::string& v, std::initializer_list<const char*> allowed) {
+        return std::any_of(allowed.begin(), allowed.end(), [&](const char* a) { return v == a; });
+    };
+    const auto number = [](const std::string& v) { return !v.empty() && v.find_first_not_of("0123456789.") == std::string::npos; };
+    ASSERT_GT(csv.records.size(), 1u);
+    for (std::size_t i = 1; i < csv.records.size(); ++i) {
+        const auto& f = csv.records[i].fields;
+        ASSERT_EQ(f.size(), header.size());
+        const auto at = [&](const char* name) { return f[column.at(name)]; };
+        const std::string power = at("Power");
+        EXPECT_TRUE(power.size() > 1 && power.back() == 'W' && number(power.substr(0, power.size() - 1))) << power;
+        EXPECT_TRUE(number(at("Location")) && number(at("Frequency")) && number(at("Offset")) && number(at("TStep")));
+        EXPECT_TRUE(number(at("rToneFreq")) && number(at("cToneFreq")) && number(at("DtcsCode")));
+        EXPECT_TRUE(oneOf(at("Duplex"), {"", "+", "-", "split", "off"})) << at("Duplex");
+        EXPECT_TRUE(oneOf(at("Tone"), {"", "Tone", "TSQL", "DTCS", "Cross"})) << at("Tone");
+        EXPECT_TRUE(oneOf(at("DtcsPolarity"), {"NN", "NR", "RN", "RR"}));
+        EXPECT_TRUE(oneOf(at("Mode"), {"FM", "NFM", "AM", "USB", "LSB", "CW"})) << at("Mode");
+        EXPECT_TRUE(oneOf(at("Skip"), {"", "S", "P"})) << at("Skip");
+    }
+}
+
+// Values the radio cannot hold exactly, or a file that contradicts itself, are refused with
+// their line instead of being changed on the way in.
+TEST(CsvChannelFiles, NothingIsChangedSilently) {
+    auto ws = test::startupDocument();
+    Document& doc = ws->current;
+    struct Case {
+        const char* row;
+        const char* reason;  // "" : accepted
+    };
+    const Case cases[] = {
+        {"1,27.185009,,FM,", "frequency '27.185009' is finer than the radio's 10 Hz step"},
+        {"1,27.18501,,FM,", ""},
+        {"1,27.185000,X,FM,", "Skip 'X' is not offered (empty or P: scanned, S: skipped)"},
+        {"1,27.185000,,USB,PA", "Mode 'USB' conflicts with Comment 'PA' (PA is written as Mode FM with Comment PA)"},
+        {"1,27.185000,,FM,PA", ""},
+    };
+    for (const Case& c : cases) {
+        const auto before = std::make_unique<Document>(doc);
+        const ImportResult result =
+            importChannelsCsv(doc, kCb, 3, std::string("Location,Frequency,Skip,Mode,Comment\n") + c.row + "\n");
+        if (std::string(c.reason).empty()) {
+            EXPECT_TRUE(result.ok()) << c.row << ": " << refusalText(result);
+            continue;
+        }
+        ASSERT_EQ(result.refusals.size(), 1u) << c.row;
+        EXPECT_EQ(result.refusals[0].line, 2);
+        EXPECT_EQ(result.refusals[0].reason, c.reason);
+        EXPECT_EQ(channelsOf(doc, kCb, 3), channelsOf(*before, kCb, 3));
+    }
 }
 
 }  // namespace

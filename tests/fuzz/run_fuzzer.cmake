@@ -7,7 +7,8 @@ foreach(folder ${SEEDS})
     file(COPY ${seeds} DESTINATION ${WORK}/corpus)
   endif()
 endforeach()
-execute_process(COMMAND ${FUZZER} -max_total_time=20 -rss_limit_mb=2048 -artifact_prefix=${WORK}/ ${WORK}/corpus
+execute_process(COMMAND ${FUZZER} -max_total_time=20 -rss_limit_mb=2048 -max_len=${MAX_LEN} -artifact_prefix=${WORK}/
+                        ${WORK}/corpus
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "fuzzer ${FUZZER} failed (${status}); the input is in ${WORK}")

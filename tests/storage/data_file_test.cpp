@@ -202,9 +202,11 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldPairAndTheUnsavedState) {
     ws->current.appendChannel(0, 14, 1, "21.2");
     ASSERT_TRUE(documentChanged(*ws));
 
-    // A folder where the channel file should go makes the second write fail after the first.
-    std::filesystem::create_directory(dir.file("keep.fre.saving"));
-    EXPECT_FALSE(saveDataFile(*ws, path));
+    // A data file without write permission is refused before anything is written.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    FileFailure failure;
+    EXPECT_FALSE(saveDataFile(*ws, path, {}, &failure));
+    EXPECT_EQ(failure.code, kFailReadOnlyFile);
     EXPECT_EQ(readBytes(path), oldData);
     EXPECT_EQ(readBytes(dir.file("keep.fre")), oldChannels);
     EXPECT_TRUE(documentChanged(*ws));

@@ -117,8 +117,8 @@ TEST(DailyLog, AFolderThatCannotBeWrittenIsTriedAgainWithTheNextLine) {
     EXPECT_EQ(slurp((folder / "log20261208.txt").string()), "2026-12-08 10:00:00---接收数据: 4C 42 6\r\n");
 }
 
-// The file stays open between lines, yet every line is in it as soon as it is written: a
-// program killed right after a frame has logged that frame.
+// Every line is in the file as soon as it is written: a program killed right after a frame
+// has logged that frame.
 TEST(DailyLog, EveryLineIsInTheFileWhenTheProgramDies) {
     test::TempDir dir;
     test::FakeClock clock;
@@ -138,10 +138,33 @@ TEST(DailyLog, EveryLineIsInTheFileWhenTheProgramDies) {
                                "2026-12-08 10:00:00---接收数据: 6\r\n";
     EXPECT_EQ(slurp(dir.file("log20261208.txt")), before);
 
-    // Lines written while the file is open are readable at once.
     DailyLog log(dir.path().string(), clock);
     log.writeLogLine(kLogTitleSent, "2");
     EXPECT_EQ(slurp(dir.file("log20261208.txt")), before + "2026-12-08 10:00:00---发送数据: 2\r\n");
+}
+
+// The log is deleted, then moved away, in the middle of a session (a read's held lines
+// included): every later line is in a new file under the day's name, none goes to the old one.
+TEST(DailyLog, ALogDeletedOrMovedMidSessionGetsEveryLaterLineInANewFile) {
+    test::TempDir dir;
+    test::FakeClock clock;
+    clock.time = localTime(2026, 12, 8, 10, 0);
+    DailyLog log(dir.path().string(), clock);
+    const std::string path = dir.file("log20261208.txt");
+    log.writeLogLine(kLogTitleSent, "50 52 4F 47 52 41 4D");
+    std::filesystem::remove(path);
+    {
+        DailyLog::Hold hold(log);
+        log.writeLogLine(kLogTitleReceived, "6");
+        log.writeLogLine(kLogTitleSent, "52 0 0 10");
+    }
+    const std::string afterDelete = "2026-12-08 10:00:00---接收数据: 6\r\n"
+                                    "2026-12-08 10:00:00---发送数据: 52 0 0 10\r\n";
+    EXPECT_EQ(slurp(path), afterDelete);
+    std::filesystem::rename(path, dir.file("rotated.txt"));
+    log.writeLogLine(kLogTitleReceived, "57 0 0 10");
+    EXPECT_EQ(slurp(path), "2026-12-08 10:00:00---接收数据: 57 0 0 10\r\n");
+    EXPECT_EQ(slurp(dir.file("rotated.txt")), afterDelete);
 }
 
 }  // namespace
