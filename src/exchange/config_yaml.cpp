@@ -236,33 +236,16 @@ std::string storedRangeFault(const DocumentHeader& h) {
     if (!std::all_of(h.channelCount.values.begin(), h.channelCount.values.end(),
                      [&](std::int16_t c) { return !outside(c, 0, kSlotsPerGroup); }))
         return "the channel counts must stay within 0 to 99";
-    if (!std::all_of(h.currentRow.values.begin(), h.currentRow.values.end(),
-                     [&](std::int16_t r) { return !outside(r, 0, kSlotsPerGroup); }))
-        return "the current rows must stay within 0 to 99";
+    // The work mode travels in the low nibble of an image byte: whatever a read brings (0 to
+    // 15) travels back, and nothing larger reaches the band nibble beside it.
     const OptionRecord& o = h.options;
-    if (outside(h.currentWorkMode, 0, 1) || outside(o.workMode, 0, 1)) return "the work mode must be 0 (CB) or 1 (HAM)";
+    if (outside(h.currentWorkMode, 0, 15) || outside(o.workMode, 0, 15)) return "the work mode must stay within 0 to 15";
+    // The group the window shows indexes the per-group tables; the radio's current groups
+    // travel in one image byte each (plus one), as a read brings them.
     for (int m = 0; m < kWorkModeCount; ++m)
         if (group(m, h.currentGroup.at(static_cast<std::size_t>(m))) ||
-            group(m, m == kWorkModeCb ? o.currentCbGroup : o.currentHamGroup))
+            outside(m == kWorkModeCb ? o.currentCbGroup : o.currentHamGroup, 0, 256))
             return std::string("the current ") + (m == kWorkModeCb ? "CB" : "HAM") + " group is outside the groups of its work mode";
-    return {};
-}
-
-std::string storedRangeFault(const ChannelRecord& c) {
-    struct Field {
-        const char* name;
-        int value, high;
-    };
-    const Field fields[] = {{"in use", c.Present, 1},        {"scan", c.ScanAdd, 1},
-                            {"transmit tone type", c.TxToneType, 2}, {"receive tone type", c.RxToneType, 2},
-                            {"transmit CTCSS", c.TxCtcssIndex, kCtcssCount - 1}, {"receive CTCSS", c.RxCtcssIndex, kCtcssCount - 1},
-                            {"transmit DCS", c.TxDcsIndex, kDcsCount - 1}, {"receive DCS", c.RxDcsIndex, kDcsCount - 1},
-                            {"mode", c.Mode, 5},             {"NB/ANL", c.NbAnl, 3},
-                            {"roger beep", c.RogerBeep, 8},  {"repeater", c.Rep, 2},
-                            {"BOT", c.Bot, 16},              {"EOT", c.Eot, 16}};
-    for (const Field& f : fields)
-        if (f.value < 0 || f.value > f.high)
-            return std::string("the ") + f.name + " value " + std::to_string(f.value) + " is outside 0 to " + std::to_string(f.high);
     return {};
 }
 
@@ -302,12 +285,9 @@ void applyPatches(Document& doc, const Reader& reader, ImportResult& result) {
         for (const auto& [offset, hexAndLine] : runs)
             if (std::string reason = patch(bytes, offset, hexAndLine.first); !reason.empty())
                 refuse(reason, hexAndLine.second);
-        ChannelRecord record;
-        readChannelBytes(bytes, record);
-        if (std::string reason = storedRangeFault(record); !reason.empty())
-            refuse(reason);
-        else
-            doc.channels.slot(m, g, p) = record;
+        // A channel's fields take what a data file or a read can hold: each is masked to its
+        // width when packed, so none reaches another.
+        readChannelBytes(bytes, doc.channels.slot(m, g, p));
     }
 }
 

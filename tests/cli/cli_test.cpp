@@ -184,7 +184,7 @@ TEST(CliInstalled, ASharedTreeUsesTheUsersFolders) {
     EXPECT_NE(std::system((env + ctl.string() + " read " + dir.file("r.dat") + " > " + outFile + " 2>&1").c_str()), 0);
     std::ifstream readOut(outFile);
     const std::string readText((std::istreambuf_iterator<char>(readOut)), std::istreambuf_iterator<char>());
-    EXPECT_NE(readText.find(userPort + ": No such file"), std::string::npos) << readText;
+    EXPECT_NE(readText.find("COM99 (" + userPort + "): no such device"), std::string::npos) << readText;
 
     EXPECT_EQ(snapshot(tree), before);
 }

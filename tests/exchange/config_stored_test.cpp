@@ -1,4 +1,5 @@
-// Stored bytes of a configuration file are held to what each field may hold.
+// Stored bytes of a configuration file are held to what each field may hold: what a data file
+// or a read can bring, without reaching another field.
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,17 @@ TEST(ConfigStored, ValuesOutsideWhatAFieldHoldsAreRefused) {
         std::string stored;  // the Stored section's body
         std::string reason;  // "" : accepted
     };
+    // What a data file or a read can hold travels (a read's work mode nibble, a channel's
+    // fields, the window's rows); what would reach another field or index past a table does not.
     const Case cases[] = {
-        {"  Data file:\n    \"4\": \"0900\"\n", "Data file: the work mode must be 0 (CB) or 1 (HAM)"},
+        {"  Data file:\n    \"4\": \"1000\"\n", "Data file: the work mode must stay within 0 to 15"},
+        {"  Data file:\n    \"4\": \"0900\"\n", ""},
         {"  Data file:\n    \"6\": \"7F7F\"\n", "Data file: the current CB group is outside the groups of its work mode"},
         {"  Data file:\n    \"8\": \"0F00\"\n", "Data file: the current HAM group is outside the groups of its work mode"},
         {"  Data file:\n    \"8\": \"0E00\"\n", ""},
-        {"  Data file:\n    \"10\": \"6400\"\n", "Data file: the current rows must stay within 0 to 99"},
-        {"  CB A CH 1:\n    \"34\": \"0900\"\n", "CB A CH 1: the mode value 9 is outside 0 to 5"},
-        {"  CB A CH 1:\n    \"28\": \"2600\"\n", "CB A CH 1: the transmit CTCSS value 38 is outside 0 to 37"},
-        {"  CB A CH 1:\n    \"28\": \"2500\"\n", ""},
+        {"  Data file:\n    \"10\": \"6400\"\n", ""},
+        {"  CB A CH 1:\n    \"34\": \"0900\"\n", ""},
+        {"  CB A CH 1:\n    \"28\": \"2600\"\n", ""},
     };
     auto ws = test::startupDocument();
     const std::string base = exportConfigYaml(ws->current);

@@ -80,6 +80,15 @@ TEST(ConfigYaml, RandomDataFilesRoundTripByteForByte) {
         auto ws = Workspace::create();
         test::randomDocument(rng, ws->current);
         for (auto& count : ws->current.header.channelCount.values) count = 0;  // as a load takes them
+        // A work mode beyond its image nibble, a shown group outside its work mode or a radio
+        // group beyond its image byte is refused on import (no read or window makes one).
+        ws->current.header.currentWorkMode = static_cast<std::int16_t>(rng.below(16));
+        ws->current.header.options.workMode = static_cast<std::int16_t>(rng.below(16));
+        for (int m = 0; m < kWorkModeCount; ++m)
+            ws->current.header.currentGroup.at(static_cast<std::size_t>(m)) =
+                static_cast<std::int16_t>(1 + rng.below(static_cast<unsigned>(groupCount(m))));
+        ws->current.header.options.currentCbGroup = static_cast<std::int16_t>(rng.below(257));
+        ws->current.header.options.currentHamGroup = static_cast<std::int16_t>(rng.below(257));
         forEachGroup([&](int m, int g) {
             std::int16_t& count = ws->current.count(m, g);
             count = static_cast<std::int16_t>(rng.below(static_cast<unsigned>(std::min(12, groupCapacity(m, g)) + 1)));
