@@ -196,6 +196,7 @@ bool DocumentCommands::saveUnder(const std::string& path) {
     rememberPairOnDisk(path);
     forgetOpenedFiles();  // the pair on disk is now whole
     window_.setTitleBar();
+    window_.showNote(substitute(text(ExchangeText::Saved, language()), {path}));
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "exchange/csv_channels.h"
 #include "exchange/csv_reader.h"
 #include "storage/file_messages.h"
+#include "lang/bilingual.h"
 #include "lang/exchange_texts.h"
 #include "lang/messages.h"
 #include "system/file_chooser.h"
@@ -50,6 +51,7 @@ void ExchangeCommands::showOk(const std::string& message) {
 bool ExchangeCommands::readChosenFile(const std::string& filter, std::size_t limit, std::string& content) {
     const std::optional<std::string> path = files_.chooseOpen(filter);
     if (!path || path->empty()) return false;
+    chosenPath_ = *path;
     const auto bytes = readFilePrefix(*path, limit + 1);
     if (!bytes) {
         showOk(text(ExchangeText::CannotRead, language()) + "\n" + *path);
@@ -70,6 +72,8 @@ void ExchangeCommands::writeChosenFile(const std::string& filter, const std::str
     FileFailure failure;
     if (!replaceFile({*path, std::vector<std::uint8_t>(content.begin(), content.end())}, {}, &failure))
         showOk(messageText(MessageKey::MsgFileError, language()) + "\n" + fileFailureText(failure, language()));
+    else
+        window_.showNote(substitute(text(ExchangeText::Exported, language()), {*path}));
 }
 
 bool ExchangeCommands::importChannels() {
@@ -82,6 +86,7 @@ bool ExchangeCommands::importChannels() {
     if (!result.ok()) showOk(refusalsMessage(result, language()));
     window_.openChannelEditor();
     window_.cascadeChildWindows();
+    if (result.ok()) window_.showNote(substitute(text(ExchangeText::Imported, language()), {chosenPath_}));
     return result.ok();
 }
 
@@ -109,6 +114,7 @@ bool ExchangeCommands::importConfiguration() {
     }
     window_.openChannelEditor();
     window_.cascadeChildWindows();
+    if (result.ok()) window_.showNote(substitute(text(ExchangeText::Imported, language()), {chosenPath_}));
     return result.ok();
 }
 

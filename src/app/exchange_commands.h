@@ -39,6 +39,7 @@ private:
     FileChooser& files_;
     DocumentWindow& window_;
     std::function<LanguageIndex()> language_;
+    std::string chosenPath_;  // the file the last import read, for its confirmation
 };
 
 }  // namespace mv52

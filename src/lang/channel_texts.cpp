@@ -36,9 +36,15 @@ constexpr auto kChannelTexts = std::to_array<KeyedText<ChannelText>>({
     {K::EmgMode2, sameText("EMG Mode 2")},
     {K::EmgChannel, {"EMG CHX", "紧急信道"}},
     {K::ListOff, {"Off", "关"}},
+    {K::OutOfRangeDeleted, {"The band of this group is %1. The channel was deleted.", "本组频段为 %1。该信道已删除。"}},
+    {K::OutOfRangeStays,
+     {"The band of this group is %1. The channel stays: a group keeps its last channel while no other valid group "
+      "of the work mode holds a channel.",
+      "本组频段为 %1。该信道保留：本工作模式的其他有效组都没有信道时，组须保留其最后一个信道。"}},
+    {K::OutOfRangeNotAdded, {"The band of this group is %1. No channel was added.", "本组频段为 %1。未添加信道。"}},
 });
 static_assert(keysInOrder(kChannelTexts));
-static_assert(kChannelTexts.size() == static_cast<std::size_t>(ChannelText::ListOff) + 1);
+static_assert(kChannelTexts.size() == static_cast<std::size_t>(ChannelText::OutOfRangeNotAdded) + 1);
 
 // This window's switch list reads "Off"/"On", unlike the "OFF"/"ON" of the shared table.
 constexpr std::array<BilingualText, 2> kOffOn = {{{"Off", "关"}, {"On", "开"}}};

@@ -42,6 +42,10 @@ enum class ChannelText {
     EmgChannel,  // "EMG CHX", followed by the channel's number 1 or 2
     // First entry of the roger-beep and DTMF lists, which continue with the numbers in use.
     ListOff,
+    // Below "Frequency is out of range.": the group's band (%1) and what became of the channel.
+    OutOfRangeDeleted,
+    OutOfRangeStays,
+    OutOfRangeNotAdded,
 };
 
 std::string text(ChannelText key, LanguageIndex language);

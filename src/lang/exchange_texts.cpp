@@ -19,6 +19,9 @@ constexpr auto kExchangeTexts = std::to_array<KeyedText<ExchangeText>>({
     {K::AlignedWithRadio,
      {"stored values that no window can show were set to what the radio would receive:",
       "个无法显示的存储值已改为电台将接收的值："}},
+    {K::Saved, {"Saved %1", "已保存 %1"}},
+    {K::Exported, {"Exported %1", "已导出 %1"}},
+    {K::Imported, {"Imported %1", "已导入 %1"}},
 });
 static_assert(keysInOrder(kExchangeTexts));
 

@@ -17,6 +17,9 @@ enum class ExchangeText {
     CannotRead,           // before the file's name
     TooLarge,             // before the file's name
     AlignedWithRadio,     // after a count: stored values set to what the radio would receive
+    Saved,                // "Saved %1": the status bar's word after Save and Save As
+    Exported,             // "Exported %1"
+    Imported,             // "Imported %1"
 };
 
 std::string text(ExchangeText key, LanguageIndex language);

@@ -441,14 +441,21 @@ void ChannelWindow::SaveShowGridData() {
         const std::string typed = edit_->text().toStdString();
         const int row = editRow_;
         if (const std::optional<double> v = parseNumber(typed)) grid_->item(row - 1, 1)->setText(qs(displayFormat(*v)));
+        const bool existed = selectedChannel(ws_.current, row) != nullptr;
         const ChannelUpdate update = updateChannelFrequency(ws_, row, typed);
         const int m = shownWorkMode(ws_.current);
         noteEdit(stepNameOf(EditText::ChannelStep,
                             [](LanguageIndex l) { return text(ChannelText::FrequencyHeader, l); },
                             rowName(m, shownGroup(ws_.current), row)));
         if (update.outOfRange) {
+            // The message as it is, then the band and what became of the channel.
+            const ChannelText outcome = !existed                                     ? ChannelText::OutOfRangeNotAdded
+                                        : selectedChannel(ws_.current, row) != nullptr ? ChannelText::OutOfRangeStays
+                                                                                      : ChannelText::OutOfRangeDeleted;
             const MessageStyle style = messageStyle(MessageKey::MsgFreqOutOfRange);
-            prompter_.ask(messageText(MessageKey::MsgFreqOutOfRange, language_), style.buttons, style.icon);
+            prompter_.ask(messageText(MessageKey::MsgFreqOutOfRange, language_) + "\n" +
+                              substitute(text(outcome, language_), {ws_.bandText}),
+                          style.buttons, style.icon);
         }
         reShowGrid(row);
     });

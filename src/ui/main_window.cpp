@@ -60,6 +60,7 @@ constexpr int kMinimumPaneTwips = 300;
 constexpr int kInitialPanePixels = 190;
 constexpr int kTimerWriteMs = 20;
 constexpr int kStepMessageMs = 5000;  // how long the status bar names an undone or redone step
+constexpr int kNoteMs = 8000;         // how long it shows what a command did
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -283,7 +284,11 @@ void MainWindow::documentReplaced() {
     if (documents_) documents_->forgetOpenedFiles();
 }
 
-void MainWindow::showNote(const std::string& text) { statusBar_->showMessage(qs(text)); }
+void MainWindow::showNote(const std::string& text) {
+    // A passing word: a read's backup notice belongs to the read, and goes with the next word.
+    panel1_->clear();
+    statusBar_->showMessage(qs(text), kNoteMs);
+}
 
 void MainWindow::runImport(MainText caption, const std::function<bool()>& import) {
     // Edits made before are steps of their own; the whole import is one more.

@@ -141,9 +141,18 @@ TEST(ChannelWindow, AnOutOfBandFrequencyWarnsAndDeletesWhenAllowed) {
     rig.type(QStringLiteral("35"));
     rig.key(rig.edit(), Qt::Key_Return);
     ASSERT_FALSE(rig.prompter.asked.empty());
-    EXPECT_EQ(rig.prompter.asked.back().text, "Frequency is out of range.");
+    EXPECT_EQ(rig.prompter.asked.back().text,
+              "Frequency is out of range.\nThe band of this group is 24.7150 - 30.1050 MHz. The channel was deleted.");
     EXPECT_EQ(rig.doc().findChannel(0, 1, 3), 0);
     EXPECT_TRUE(rig.grid()->item(2, 1)->text().isEmpty());
+    // Into an empty row: nothing is added, and the message says so.
+    rig.selectRow(5);
+    rig.key(rig.grid(), Qt::Key_Return);
+    rig.type(QStringLiteral("35"));
+    rig.key(rig.edit(), Qt::Key_Return);
+    EXPECT_EQ(rig.prompter.asked.back().text,
+              "Frequency is out of range.\nThe band of this group is 24.7150 - 30.1050 MHz. No channel was added.");
+    EXPECT_EQ(rig.doc().findChannel(0, 1, 5), 0);
 }
 
 TEST(ChannelWindow, ToneTypeShowsItsCodeBoxWithTheEarlierCode) {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -125,6 +126,8 @@ TEST(MainWindowCommands, SaveHasCtrlSAndRunsSave) {
     rig.files.answers = {path};
     save->trigger();  // untitled: Save As
     EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("[File Name:keys.dat]")));
+    // The status bar confirms it, for a while.
+    EXPECT_EQ(w.statusBar()->currentMessage().toStdString(), "Saved " + path);
 }
 
 TEST(MainWindowFocus, AnOpeningWindowGivesTheKeyboardToItsMainControl) {
