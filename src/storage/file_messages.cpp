@@ -4,35 +4,37 @@
 #include <cstring>
 #include <filesystem>
 
+#include "lang/bilingual.h"
+
 namespace mv52 {
 namespace {
 
 struct Reason {
     int code;
-    const char* english;
-    const char* chinese;
+    BilingualText text;
 };
 
 // The causes a user meets; any other is the system's own text.
 constexpr Reason kReasons[] = {
-    {ENOENT, "no such file or folder", "文件或文件夹不存在"},
-    {EACCES, "permission denied", "没有权限"},
-    {EPERM, "permission denied", "没有权限"},
-    {EROFS, "read-only file system", "只读文件系统"},
-    {ENOSPC, "no space left on the device", "磁盘空间不足"},
-    {EDQUOT, "disk quota exceeded", "超出磁盘配额"},
-    {EISDIR, "is a folder", "是一个文件夹"},
-    {ENOTDIR, "a part of the path is not a folder", "路径中的一部分不是文件夹"},
-    {ELOOP, "too many levels of symbolic links", "符号链接层数过多"},
-    {ENAMETOOLONG, "the name is too long", "名称过长"},
-    {EIO, "input/output error", "输入/输出错误"},
-    {EEXIST, "an unfinished save is in the way", "一个未完成的保存挡住了去路"},
-    {kFailReadOnlyFile, "the file is read-only", "文件是只读的"},
+    {ENOENT, {"no such file or folder", "文件或文件夹不存在"}},
+    {EACCES, {"permission denied", "没有权限"}},
+    {EPERM, {"permission denied", "没有权限"}},
+    {EROFS, {"read-only file system", "只读文件系统"}},
+    {ENOSPC, {"no space left on the device", "磁盘空间不足"}},
+    {EDQUOT, {"disk quota exceeded", "超出磁盘配额"}},
+    {EISDIR, {"is a folder", "是一个文件夹"}},
+    {ENOTDIR, {"a part of the path is not a folder", "路径中的一部分不是文件夹"}},
+    {ELOOP, {"too many levels of symbolic links", "符号链接层数过多"}},
+    {ENAMETOOLONG, {"the name is too long", "名称过长"}},
+    {EIO, {"input/output error", "输入/输出错误"}},
+    {EEXIST, {"an unfinished save is in the way", "一个未完成的保存挡住了去路"}},
+    {kFailReadOnlyFile, {"the file is read-only", "文件是只读的"}},
     {kFailNoTemporaryFile,
-     "no new file can be made in this folder (permission denied); a save writes a new file and then replaces the old one, so nothing was changed",
-     "无法在此文件夹中创建新文件（没有权限）；保存先写新文件再替换旧文件，因此没有做任何改动"},
-    {kFailOwnChannelFile, "a data file ending in \"fre\" would be its own channel file",
-     "以 \"fre\" 结尾的数据文件会成为它自己的信道文件"},
+     {"no new file can be made in this folder (permission denied); a save writes a new file and then replaces the old "
+      "one, so nothing was changed",
+      "无法在此文件夹中创建新文件（没有权限）；保存先写新文件再替换旧文件，因此没有做任何改动"}},
+    {kFailOwnChannelFile,
+     {"a data file ending in \"fre\" would be its own channel file", "以 \"fre\" 结尾的数据文件会成为它自己的信道文件"}},
 };
 
 bool chinese(LanguageIndex language) { return language == LanguageIndex::Chinese; }
@@ -46,7 +48,7 @@ std::string fileFailureText(const FileFailure& failure, LanguageIndex language) 
         return chinese(language) ? fileName(failure.path) + " 正在被另一个程序保存"
                                  : fileName(failure.path) + " is being saved by another program";
     for (const Reason& r : kReasons)
-        if (r.code == failure.code) return failure.path + ": " + (chinese(language) ? r.chinese : r.english);
+        if (r.code == failure.code) return failure.path + ": " + std::string(r.text.in(language));
     return failure.path + ": " + (failure.code > 0 ? std::strerror(failure.code) : "unknown error");
 }
 
