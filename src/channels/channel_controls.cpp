@@ -9,6 +9,7 @@
 #include "data/tone_codes.h"
 #include "document/document.h"
 #include "lang/channel_texts.h"
+#include "lang/control_tip_texts.h"
 #include "options/modes.h"
 #include "tones/dtmf.h"
 #include "tones/roger_beep.h"
@@ -90,6 +91,8 @@ ControlRow numberList(std::string name, ChannelText label, Items (*items)(const 
         return unsigned{kEffectNone};
     };
     r.reference = true;
+    const TipText where = items == rogerList ? TipText::RogerEntries : TipText::DtmfCodes;
+    r.note = [where](const Document&, LanguageIndex language) { return text(where, language); };
     return r;
 }
 
@@ -111,6 +114,14 @@ ControlRow publicLocked(ControlRow r, const int* row) {
         // Locked when the Public box shows "On"; a stored value it cannot show shows "Off".
         return c == nullptr || c->Public != 1;
     };
+    auto before = r.note;
+    r.note = [before, row](const Document& d, LanguageIndex language) {
+        std::string note = before ? before(d, language) : std::string();
+        const ChannelRecord* c = selectedChannel(d, *row);
+        if (c != nullptr && c->Public == 1)
+            note += (note.empty() || language == LanguageIndex::Chinese ? "" : " ") + text(TipText::PublicLocked, language);
+        return note;
+    };
     return r;
 }
 
@@ -129,6 +140,14 @@ ControlRow modeList(const int* row) {
                 if (choice.text == kModeNames[i]) c->Mode = static_cast<std::int16_t>(i);
         }
         return unsigned{kEffectNone};
+    };
+    // A mode switched off in the options is simply not in the list: say so, and where.
+    r.note = [](const Document& d, LanguageIndex language) {
+        const Items off = disabledModes(d.options());
+        if (off.empty()) return std::string();
+        std::string names;
+        for (const std::string& name : off) names += (names.empty() ? "" : text(TipText::Separator, language)) + name;
+        return tipText(TipText::ModesOff, language, {names});
     };
     return r;
 }

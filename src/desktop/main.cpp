@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
                          style.icon);
         }
 
-        mv52::QtFileChooser files;
+        mv52::QtFileChooser files({}, &profiles, app->settingsPath);
         mv52::QtProcessLauncher launcher;
         mv52::QtSettingsStore placementStore;
         mv52::QtPortList ports(profiles, app->settingsPath);

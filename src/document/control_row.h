@@ -4,6 +4,7 @@
 // all go through the row, so showing and writing cannot drift apart.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,13 @@ enum ControlEffect : unsigned {
     kEffectDtmfReferences = 1u << 4,   // a DTMF memory changed: references cleaned
 };
 
+// The values a number box holds its number to, and the step it keeps.
+struct NumberRange {
+    double low = 0;
+    double high = 0;
+    double step = 1;
+};
+
 struct ControlRow {
     std::string objectName;  // "Combo1_9"
     ControlKind kind = ControlKind::List;
@@ -64,6 +72,11 @@ struct ControlRow {
     // write a number the list does not offer yet (the entry becomes valid later in the file),
     // checked against the final document.
     bool reference = false;
+    // Text: the range and step of a number box; empty for a box that takes other text.
+    std::optional<NumberRange> range;
+    // More for the control's tooltip: why it may be off, where its items come from. Empty
+    // function or text: nothing more.
+    std::function<std::string(const Document&, LanguageIndex)> note;
 };
 
 // The row named `objectName`, or nullptr.
@@ -78,5 +91,14 @@ std::string shownItem(const ControlRow& row, const Document& doc, LanguageIndex 
 // nothing written, when the control does not offer the item.
 bool applyItem(const ControlRow& row, Document& doc, std::string_view item, LanguageIndex language,
                unsigned* effects = nullptr);
+
+// The control's tooltip: what it sets (and a number box's range and step), then its note.
+std::string controlTip(const ControlRow& row, const Document& doc, LanguageIndex language);
+
+// What a number box says when it did not keep what was typed ("Max[V]: 30 is above 17.0;
+// stored 17.0"), from the text typed and the text the box shows after the write. Empty when
+// the value was kept, or the box is not a number box.
+std::string typedValueNote(const ControlRow& row, std::string_view typed, std::string_view stored,
+                           LanguageIndex language);
 
 }  // namespace mv52

@@ -30,9 +30,10 @@ constexpr auto kEditTexts = std::to_array<KeyedText<EditText>>({
      {"%1 channel(s) were not pasted: they would go below the last row of this group.",
       "有 %1 个信道未粘贴：超出本组的最后一行。"}},
     {K::NothingToPaste, {"The clipboard holds no channels to paste.", "剪贴板中没有可粘贴的信道。"}},
+    {K::Pasted, {"Pasted %1 channel(s) at CH %2", "已在信道 %2 处粘贴 %1 个信道"}},
 });
 static_assert(keysInOrder(kEditTexts));
-static_assert(kEditTexts.size() == static_cast<std::size_t>(EditText::NothingToPaste) + 1);
+static_assert(kEditTexts.size() == static_cast<std::size_t>(EditText::Pasted) + 1);
 
 }  // namespace
 

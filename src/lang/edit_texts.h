@@ -24,6 +24,7 @@ enum class EditText {
     OutOfBandSkipped,  // "... CH %1"
     PastLastRow,       // "%1 ..." channels below the last row
     NothingToPaste,
+    Pasted,            // "Pasted %1 channel(s) at CH %2"
 };
 
 std::string text(EditText key, LanguageIndex language);

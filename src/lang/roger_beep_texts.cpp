@@ -18,9 +18,13 @@ constexpr auto kRogerTexts = std::to_array<KeyedText<RogerText>>({
     {K::SaveWav, {"Save &as WAV...", "另存为 WAV(&A)..."}},
     {K::WavFilter, {"WAV File (*.wav)|*.wav", "WAV 文件 (*.wav)|*.wav"}},
     {K::MenuCaption, {"Roger &Beep", "RB音(&B)"}},
+    {K::NoSoundDevice,
+     {"No sound device: Play keeps the tune's time in silence. Save as WAV writes it to a file.",
+      "没有声音设备：播放时无声，只按时长走完。可用“另存为 WAV”保存成文件。"}},
+    {K::TimeAxis, {"%1 ms", "%1 毫秒"}},
 });
 static_assert(keysInOrder(kRogerTexts));
-static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::MenuCaption) + 1);
+static_assert(kRogerTexts.size() == static_cast<std::size_t>(RogerText::TimeAxis) + 1);
 
 constexpr BilingualText kRecycleOffReason = {"does not play: its Recycle Times are Off.", "不能播放：循环次数为关。"};
 constexpr BilingualText kNoToneReason = {"does not play: every tone length is 0.", "不能播放：所有音长均为 0。"};

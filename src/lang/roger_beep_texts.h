@@ -20,6 +20,8 @@ enum class RogerText {
     SaveWav,    // the button that writes the shown entry as a WAV file
     WavFilter,  // the save dialog's filter, "description|pattern"
     MenuCaption,  // the Edit menu's item, with an access key Undo and Redo leave free
+    NoSoundDevice,  // shown in the window when Play can only keep the time
+    TimeAxis,       // the picture's time axis: "%1 ms"
 };
 
 std::string text(RogerText key, LanguageIndex language);

@@ -1,6 +1,7 @@
 #include "options/modes.h"
 
 #include <array>
+#include <utility>
 
 #include "document/option_record.h"
 
@@ -16,6 +17,19 @@ std::vector<std::string> modeList(const OptionRecord& o, bool excludePa) {
     if (o.paEnable > 0 && !excludePa) items.emplace_back("PA");
     if (o.cwEnable > 0) items.emplace_back("CW");
     return items;
+}
+
+std::vector<std::string> disabledModes(const OptionRecord& o) {
+    const std::array<std::pair<const char*, bool>, 6> modes{{{"FM", o.fmEnable > 0},
+                                                            {"AM", o.amEnable > 0},
+                                                            {"USB", o.usbEnable > 0},
+                                                            {"LSB", o.lsbEnable > 0},
+                                                            {"PA", o.paEnable > 0},
+                                                            {"CW", o.cwEnable > 0}}};
+    std::vector<std::string> off;
+    for (const auto& [name, on] : modes)
+        if (!on) off.emplace_back(name);
+    return off;
 }
 
 int validMode(const OptionRecord& o, int mode) {

@@ -8,6 +8,7 @@
 #include "data/numeric.h"
 #include "data/value_helpers.h"
 #include "document/document.h"
+#include "lang/control_tip_texts.h"
 #include "lang/language_tables.h"
 #include "lang/option_texts.h"
 #include "options/option_rules.h"
@@ -92,8 +93,9 @@ ControlRow listByText(std::string name, OptionText label, OptionGroup group,
     return row;
 }
 
-ControlRow reference(ControlRow row) {
+ControlRow reference(ControlRow row, TipText where) {
     row.reference = true;
+    row.note = [where](const Document&, LanguageIndex language) { return text(where, language); };
     return row;
 }
 
@@ -207,9 +209,11 @@ int scaled(const std::string& text, double factor) {
     return static_cast<int>(std::lround(parseNumber(text).value_or(0) * factor));
 }
 
-ControlRow textBox(std::string name, OptionText label, OptionGroup group, std::function<std::string(const Document&)> shown,
+ControlRow textBox(std::string name, OptionText label, OptionGroup group, NumberRange range,
+                   std::function<std::string(const Document&)> shown,
                    std::function<unsigned(Document&, const ControlChoice&)> write) {
     ControlRow row;
+    row.range = range;
     row.objectName = std::move(name);
     row.kind = ControlKind::Text;
     row.label = labelOf(label);
@@ -250,7 +254,7 @@ std::vector<ControlRow> buildRows() {
         list("Combo1_10", T::Scm, G::Left, fixed<L::Scm>, optionField<&OptionRecord::scanMode>()),
         list("Combo1_11", T::Fin, G::Left, fixed<L::Fin>, optionField<&OptionRecord::fin>()),
         textBox(
-            "Text4_12", T::TxOffset, G::Left, [](const Document& d) { return formatFixed(d.further().txOffset / 10000.0, 4); },
+            "Text4_12", T::TxOffset, G::Left, {0.0001, 5.0, 0.0001}, [](const Document& d) { return formatFixed(d.further().txOffset / 10000.0, 4); },
             [](Document& d, const ControlChoice& c) {
                 d.further().txOffset = scaled(clampedText(c.text, 0.0001, 5.0, 5.0, 4), 10000);
                 return unsigned{kEffectNone};
@@ -282,18 +286,18 @@ std::vector<ControlRow> buildRows() {
         check("chkCheck2_3", T::RfgDisplay, G::Display, furtherField<&FurtherOptions::rfgDisplay>()),
         check("Check1_3", T::SwrProtect, G::Protection, optionField<&OptionRecord::swrProtect>()),
         textBox(
-            "Text2_0", T::SwrMax, G::Protection, [](const Document& d) { return formatFixed(d.options().swrMax / 10.0, 1); },
+            "Text2_0", T::SwrMax, G::Protection, {1.2, 20.0, 0.1}, [](const Document& d) { return formatFixed(d.options().swrMax / 10.0, 1); },
             [](Document& d, const ControlChoice& c) {
                 d.options().swrMax = static_cast<std::int16_t>(scaled(clampedText(c.text, 1.2, 20.0, 20.0, 1), 10));
                 return unsigned{kEffectNone};
             }),
         check("Check1_4", T::BatteryProtect, G::Protection, optionField<&OptionRecord::batteryProtect>()),
         textBox(
-            "Text2_1", T::BatteryMin, G::Protection,
+            "Text2_1", T::BatteryMin, G::Protection, {kBatteryLow, kBatteryHigh, 0.1},
             [](const Document& d) { return formatFixed(d.options().batteryMin / 10.0, 1); },
             [](Document& d, const ControlChoice& c) { return writeBattery(d, c.text, false); }),
         textBox(
-            "Text2_2", T::BatteryMax, G::Protection,
+            "Text2_2", T::BatteryMax, G::Protection, {kBatteryLow, kBatteryHigh, 0.1},
             [](const Document& d) { return formatFixed(d.options().batteryMax / 10.0, 1); },
             [](Document& d, const ControlChoice& c) { return writeBattery(d, c.text, true); }),
         modeEnable("Check1_5", T::FmEnable, 0),
@@ -315,20 +319,23 @@ std::vector<ControlRow> buildRows() {
         list("Combo1_48", T::CwBeep, G::Right, fixed<L::CwBeep>, furtherField<&FurtherOptions::cwBeep>()),
         list("Combo1_49", T::Dim, G::Right, fixed<L::Dim>, furtherField<&FurtherOptions::dim>()),
         // Public-channel frame.
-        reference(listByText("Combo2_6", T::PublicBot, G::Public, dtmfItems, optionField<&OptionRecord::publicBot>())),
-        reference(listByText("Combo2_7", T::PublicEot, G::Public, dtmfItems, optionField<&OptionRecord::publicEot>())),
-        reference(listByText("Combo2_8", T::PublicCall, G::Public, dtmfItems, optionField<&OptionRecord::publicCall>())),
+        reference(listByText("Combo2_6", T::PublicBot, G::Public, dtmfItems, optionField<&OptionRecord::publicBot>()), TipText::DtmfCodes),
+        reference(listByText("Combo2_7", T::PublicEot, G::Public, dtmfItems, optionField<&OptionRecord::publicEot>()), TipText::DtmfCodes),
+        reference(listByText("Combo2_8", T::PublicCall, G::Public, dtmfItems, optionField<&OptionRecord::publicCall>()), TipText::DtmfCodes),
         list("Combo2_0", T::PublicHiCut, G::Public, fixed<L::PublicHiCut>, optionField<&OptionRecord::publicHiCut>()),
         list("Combo2_1", T::PublicNbAnl, G::Public, fixed<L::PublicNbAnl>, optionField<&OptionRecord::publicNbAnl>()),
         list("Combo2_2", T::PublicEcho, G::Public, fixed<L::PublicEcho>, optionField<&OptionRecord::publicEcho>()),
         list("Combo2_3", T::PublicAdd10k, G::Public, fixed<L::PublicAdd10k>, optionField<&OptionRecord::publicAdd10k>()),
-        reference(listByText("Combo1_53", T::Roger, G::Public, rogerItems, furtherField<&FurtherOptions::comChanRb>())),
+        reference(listByText("Combo1_53", T::Roger, G::Public, rogerItems, furtherField<&FurtherOptions::comChanRb>()),
+                  TipText::RogerEntries),
         publicModeList(),
     };
     // VOX Level and VOX Delay only with VOX on.
     for (ControlRow& row : rows)
-        if (row.objectName == "Combo1_27" || row.objectName == "Combo1_28")
+        if (row.objectName == "Combo1_27" || row.objectName == "Combo1_28") {
             row.enabled = [](const Document& d) { return d.further().vox != 0; };
+            row.note = [](const Document&, LanguageIndex language) { return text(TipText::OnlyWithVox, language); };
+        }
     return rows;
 }
 

@@ -28,7 +28,7 @@ public:
     void stop() override;
 
     // False once the device refused to play: the steps are then timed in silence.
-    bool audible() const { return !silent_; }
+    bool audible() const override { return !silent_; }
 
 private:
     void startSink();

@@ -11,6 +11,7 @@ class SilentToneOutput final : public ToneOutput {
 public:
     void sound(int frequencyHz, std::chrono::milliseconds length, std::function<void()> finished) override;
     void stop() override { timer_.stop(); }
+    bool audible() const override { return false; }
 
 private:
     QtOneShotTimer timer_;

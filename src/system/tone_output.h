@@ -16,6 +16,8 @@ public:
     virtual void sound(int frequencyHz, std::chrono::milliseconds length, std::function<void()> finished) = 0;
     // Ends the sound at once; the pending `finished` is dropped.
     virtual void stop() = 0;
+    // False when no sound device is behind it: steps keep their time in silence.
+    virtual bool audible() const { return true; }
 };
 
 }  // namespace mv52

@@ -33,4 +33,25 @@ std::vector<RogerBar> rogerBars(const RogerBeepEntry& entry, int width, int heig
     return bars;
 }
 
+int rogerBarHz(const RogerBeepEntry& entry, const RogerBar& bar) {
+    const int hz = radioByte(entry.toneFreq(bar.tone)) * 10;
+    return hz > kLowestAudibleHz ? hz : 0;
+}
+
+std::vector<RogerTick> rogerTimeTicks(const RogerBeepEntry& entry, int width, int most) {
+    const int usableWidth = width - 2 * kMargin;
+    int units = 0;
+    for (int i = 1; i <= kRogerTonesPerEntry; ++i) units += radioByte(entry.toneLength(i));
+    std::vector<RogerTick> ticks;
+    if (units < 1 || usableWidth <= 0 || most < 1) return ticks;
+    const int totalMs = units * 10;  // a length unit is 10 ms
+    int step = 10;
+    for (int scale = 10; totalMs / step >= most; scale *= 10)
+        for (int m : {1, 2, 5})
+            if (totalMs / step >= most) step = scale * m;
+    for (int ms = 0; ms <= totalMs; ms += step)
+        ticks.push_back({kMargin + rounded(static_cast<double>(ms) * usableWidth / totalMs), ms});
+    return ticks;
+}
+
 }  // namespace mv52

@@ -23,4 +23,18 @@ struct RogerBar {
 // drawn when no tone has a length.
 std::vector<RogerBar> rogerBars(const RogerBeepEntry& entry, int width, int height);
 
+// The tone a bar sounds, in Hz (0 for a silent tone), as the player sounds it.
+int rogerBarHz(const RogerBeepEntry& entry, const RogerBar& bar);
+
+// A mark of the picture's time axis: where it sits across the picture (the units of
+// rogerBars) and the time of one pass it stands for.
+struct RogerTick {
+    int x = 0;
+    int milliseconds = 0;
+    bool operator==(const RogerTick&) const = default;
+};
+// Marks at a round step (10, 20, 50, 100 ... ms) chosen so that at most `most` marks cover
+// one pass, from 0 to its length; none when nothing is drawn.
+std::vector<RogerTick> rogerTimeTicks(const RogerBeepEntry& entry, int width, int most = 6);
+
 }  // namespace mv52

@@ -101,6 +101,7 @@ void ChannelWindow::setUpGrid() {
     grid_->setTabKeyNavigation(false);
     grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
@@ -219,7 +220,7 @@ void ChannelWindow::layOut() {
     side->addWidget(groupSettings_);
     side->addStretch(1);
     auto* body = new QHBoxLayout;
-    body->addWidget(grid_);
+    body->addWidget(grid_, 1);
     body->addLayout(side);
     body->addLayout(right);
     auto* layout = new QVBoxLayout(this);
@@ -243,6 +244,8 @@ void ChannelWindow::layOut() {
 void ChannelWindow::setCaptions() {
     trap("frmCommChInfo_ChangShowByLanguage", [this] {
         setWindowTitle(qs(text(ChannelText::Title, language_)));
+        // The grid has no label of its own: assistive technology names it by the window.
+        grid_->setAccessibleName(windowTitle());
         workModeLabel_->setText(qs(text(ChannelText::WorkModeLabel, language_)));
         groupLabel_->setText(qs(text(ChannelText::GroupLabel, language_)));
         workGroupLabel_->setText(qs(text(ChannelText::WorkGroupLabel, language_)));
@@ -337,8 +340,9 @@ void ChannelWindow::SetGridData() {
         // Once for the group, not once per cell: a foreign file can hold a whole group of them.
         if (!numeric) prompter_.ask("Not IsNumeric", MessageButtons::Ok, MessageIcon::None);
         const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
-        grid_->setFixedWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() +
-                             2 * grid_->frameWidth());
+        // At least both columns; a wider window widens the frequency column, not the boxes.
+        grid_->setMinimumWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() +
+                               2 * grid_->frameWidth());
         grid_->setMinimumHeight(kVisibleRows * rowHeight + kHeaderHeight + 2 * grid_->frameWidth());
 
         // The group's current row; a row beyond 40 without its channel falls back to row 1.
@@ -634,6 +638,9 @@ void ChannelWindow::pasteRows() {
     const int last = std::min(groupCapacity(m, g), rows.front() + clip->channels.back().offset);
     showRowsAgain(rows.front(), last);
     noteEdit(stepNameOf(EditText::PasteStep, rowName(m, g, rows.front())));
+    if (hooks_.noted && !result.pasted.empty())
+        hooks_.noted(editText(EditText::Pasted, language_, std::to_string(result.pasted.size()),
+                              rowName(m, g, rows.front())));
     if (!result.outOfBand.empty()) {
         std::string names;
         for (const int row : result.outOfBand) names += (names.empty() ? "" : ", ") + rowName(m, g, row);

@@ -32,6 +32,8 @@ struct ChannelWindowHooks {
     std::function<void()> bandChanged;
     // An edit was written: one step of the history.
     NoteEdit edited;
+    // A passing word for the status bar (what a paste did).
+    std::function<void(const std::string&)> noted;
 };
 
 class ChannelWindow final : public QWidget, public ToneListsView, public DocumentView {

@@ -152,6 +152,10 @@ void ControlBinder::showAll() {
                 static_cast<QLineEdit*>(w)->setText(qs(row.shownText(document_)));
                 break;
         }
+        const QString tip = qs(controlTip(row, document_, language));
+        w->setToolTip(tip);
+        w->setAccessibleDescription(tip);
+        if (row.label) w->setAccessibleName(QString(qs(row.label(language))).remove(QLatin1Char('&')));
         if (row.enabled) {
             const bool on = row.enabled(document_);
             w->setEnabled(on);
@@ -192,6 +196,10 @@ void ControlBinder::write(const ControlRow& row, const ControlChoice& choice) {
         const unsigned effects = row.write(document_, choice);
         showAll();
         if (written_) written_(row, effects);
+        if (noted_ && row.kind == ControlKind::Text) {
+            const std::string note = typedValueNote(row, choice.text, row.shownText(document_), language_());
+            if (!note.empty()) noted_(note);
+        }
     });
 }
 

@@ -42,7 +42,8 @@ public:
 
     // Captions in the current language.
     void setCaptions();
-    // Fills every list and shows every value and enabled state. Nothing is written meanwhile.
+    // Fills every list and shows every value and enabled state, and explains each control in
+    // its tooltip and to assistive technology. Nothing is written meanwhile.
     void showAll();
     // Writes the row's field from its widget's current state, as a choice there does.
     void writeFrom(const std::string& objectName);
@@ -50,6 +51,8 @@ public:
     // False until the first showAll(); while false, and while showing, choices write nothing.
     bool loaded() const { return loaded_; }
     void setWritten(Written written) { written_ = std::move(written); }
+    // Where a number box says it did not keep what was typed (the status bar).
+    void setNoted(std::function<void(const std::string&)> noted) { noted_ = std::move(noted); }
 
 private:
     void build(const ControlRow& row, QWidget* parent);
@@ -63,6 +66,7 @@ private:
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QLabel*> labels_;
     Written written_;
+    std::function<void(const std::string&)> noted_;
     bool loaded_ = false;
     bool showing_ = false;
 };

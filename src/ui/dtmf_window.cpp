@@ -41,6 +41,8 @@ DtmfWindow::DtmfWindow(Document& document, LanguageIndex language, DtmfHooks hoo
     setWindowTitle(qs(text(DtmfText::Title, language_)));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
+    // The tabs have no label of their own: assistive technology names them by the window.
+    tabs_->setAccessibleName(windowTitle());
     tabs_->addTab(encodePage(), qs(text(DtmfText::EncodeTab, language_)));
     tabs_->addTab(decodePage(), qs(text(DtmfText::DecodeTab, language_)));
     tabs_->addTab(autodialPage(), qs(text(DtmfText::AutodialTab, language_)));
@@ -120,6 +122,11 @@ QWidget* DtmfWindow::decodePage() {
     stunRows->addRow(qs(text(DtmfText::StunType, l)), fixedList(items(DtmfList::StunType, l), "ComboStunType", stun));
     stun->setLayout(stunRows);
 
+    // Said on the page itself, not greyed: why nothing here can be changed.
+    auto* why = new QLabel(notStored);
+    why->setObjectName(QStringLiteral("LabelDecodeNotStored"));
+    why->setWordWrap(true);
+
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(rows);
     layout->addWidget(stun);
@@ -128,6 +135,7 @@ QWidget* DtmfWindow::decodePage() {
         w->setEnabled(false);
         w->setToolTip(notStored);
     }
+    layout->insertWidget(0, why);
     return page;
 }
 

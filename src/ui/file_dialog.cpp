@@ -1,8 +1,13 @@
 #include "ui/file_dialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include "app/dialog_folders.h"
 
 namespace mv52 {
 namespace {
@@ -11,13 +16,6 @@ QWidget* ownerOf(const std::function<QWidget*()>& owner) {
     if (owner)
         if (QWidget* w = owner()) return w;
     return QApplication::activeWindow();
-}
-
-std::optional<std::string> run(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
-    return files.front().toStdString();
 }
 
 // The extension of the filter's first pattern: "dat" for "Data File (*.dat)|*.dat".
@@ -44,7 +42,27 @@ QString qtFileFilter(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-QtFileChooser::QtFileChooser(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
+QtFileChooser::QtFileChooser(std::function<QWidget*()> owner, ProfileFile* profiles, std::string settingsPath)
+    : owner_(std::move(owner)), profiles_(profiles), settingsPath_(std::move(settingsPath)) {}
+
+QString QtFileChooser::startFolder(const std::string& filter) const {
+    if (profiles_ != nullptr) {
+        const QString last = QString::fromStdString(lastFolder(*profiles_, settingsPath_, folderKindOf(filter)));
+        if (!last.isEmpty() && QDir(last).exists()) return last;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+std::optional<std::string> QtFileChooser::run(QFileDialog& dialog, const std::string& filter) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
+    if (profiles_ != nullptr)
+        storeLastFolder(*profiles_, settingsPath_, folderKindOf(filter),
+                        QFileInfo(files.front()).absolutePath().toStdString());
+    return files.front().toStdString();
+}
 
 std::optional<std::string> QtFileChooser::chooseOpen(const std::string& filter) {
     QFileDialog dialog(ownerOf(owner_));
@@ -52,7 +70,8 @@ std::optional<std::string> QtFileChooser::chooseOpen(const std::string& filter) 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFileFilter(filter));
-    return run(dialog);
+    dialog.setDirectory(startFolder(filter));
+    return run(dialog, filter);
 }
 
 std::optional<std::string> QtFileChooser::chooseSave(const std::string& filter, const std::string& presetName) {
@@ -65,8 +84,11 @@ std::optional<std::string> QtFileChooser::chooseSave(const std::string& filter, 
     dialog.setDefaultSuffix(defaultSuffix(filter));
     // Save As asks no question of its own before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!presetName.empty()) dialog.selectFile(QString::fromStdString(presetName));
-    return run(dialog);
+    // A preset with a folder of its own (the open file's) keeps it.
+    const QString preset = QString::fromStdString(presetName);
+    if (!preset.contains(QLatin1Char('/')) && !preset.contains(QDir::separator())) dialog.setDirectory(startFolder(filter));
+    if (!preset.isEmpty()) dialog.selectFile(preset);
+    return run(dialog, filter);
 }
 
 }  // namespace mv52

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
@@ -185,6 +186,7 @@ void MainWindow::defineEditorWindows() {
                 panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
             };
             hooks.edited = edits_->noter();
+            hooks.noted = [this](const std::string& note) { showNote(note); };
             return new ChannelWindow(*app_.workspace, language(), services_.prompter, std::move(hooks));
         },
         // A frequency still being typed goes into the document before a write.
@@ -202,6 +204,7 @@ void MainWindow::defineEditorWindows() {
                 if (auto* channels = dynamic_cast<ChannelWindow*>(sub->widget())) channels->ReShowData();
         };
         hooks.edited = edits_->noter();
+        hooks.noted = [this](const std::string& note) { showNote(note); };
         return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
     });
     defineChildWindow(kRogerBeepWindow, [this] {
@@ -428,6 +431,9 @@ void MainWindow::Change_Language() {
     setTitleBar();
     bars_->retranslate(lang, leftPane_->label()->text());
     refreshUndoActions();
+    // Named for assistive technology by the View menu's items that show and hide them.
+    leftPane_->tree()->setAccessibleName(qs(withoutAccessKey(text(MainText::TreeView, lang))));
+    panel1_->setAccessibleName(qs(withoutAccessKey(text(MainText::StatusBar, lang))));
 }
 
 void MainWindow::refreshPortPanel() { panel3_->setText(qs(portText(app_.settings.comPort, language()))); }

@@ -30,6 +30,7 @@ OptionFeaturesWindow::OptionFeaturesWindow(Document& document, LanguageIndex lan
     setObjectName(QStringLiteral("FrmOptFeatures_content"));
     binder_ = new ControlBinder(optionControls(), document, [this] { return language_; }, "FrmOptFeatures_SaveOptFeat",
                                 this);
+    binder_->setNoted(hooks_.noted);
     binder_->setWritten([this](const ControlRow& row, unsigned effects) {
         if ((effects & kEffectChannelModes) && hooks_.channelModesChanged) hooks_.channelModesChanged();
         if ((effects & kEffectChannelWindow) && hooks_.reopenChannelWindow) hooks_.reopenChannelWindow();

@@ -25,6 +25,8 @@ struct OptionFeaturesHooks {
     std::function<void()> channelModesChanged;
     // A choice was written: one step of the history.
     NoteEdit edited;
+    // A number box did not keep what was typed: what became of it, for the status bar.
+    std::function<void(const std::string&)> noted;
 };
 
 class OptionFeaturesWindow final : public QWidget, public ToneListsView, public DocumentView {

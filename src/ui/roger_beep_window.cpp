@@ -97,9 +97,9 @@ void RogerBeepWindow::layOut() {
     for (const ControlRow& row : b.rows()) static_cast<QComboBox*>(b.widget(row.objectName))->setMaxVisibleItems(16);
     lists->setRowStretch(3 + kRogerTonesPerEntry, 1);
 
-    picture_ = new RogerPictureView([this]() -> const RogerBeepEntry& {
-        return document_.header.rogerBeep[static_cast<std::size_t>(entry_ - 1)];
-    }, this);
+    picture_ = new RogerPictureView(
+        [this]() -> const RogerBeepEntry& { return document_.header.rogerBeep[static_cast<std::size_t>(entry_ - 1)]; },
+        [this] { return language_; }, this);
     const auto button = [this](const char* name) {
         auto* p = new QPushButton(this);
         p->setObjectName(QString::fromLatin1(name));
@@ -128,9 +128,15 @@ void RogerBeepWindow::layOut() {
     buttons->addWidget(saveWav_, 1, 0);
     buttons->addWidget(close_, 1, 1);
 
+    soundNote_ = new QLabel(this);
+    soundNote_->setObjectName(QStringLiteral("LabelNoSoundDevice"));
+    soundNote_->setWordWrap(true);
+    soundNote_->setVisible(!output_->audible());
+
     auto* right = new QVBoxLayout;
     right->addWidget(picture_, 1);
     right->addLayout(buttons);
+    right->addWidget(soundNote_);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
@@ -164,6 +170,7 @@ void RogerBeepWindow::setCaptions() {
     stop_->setText(qs(text(RogerText::Stop, language_)));
     saveWav_->setText(qs(text(RogerText::SaveWav, language_)));
     close_->setText(qs(text(SharedText::Close, language_)));
+    soundNote_->setText(qs(text(RogerText::NoSoundDevice, language_)));
 }
 
 void RogerBeepWindow::showEntry(int n) {

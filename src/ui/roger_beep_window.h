@@ -77,6 +77,7 @@ private:
     QPushButton* close_ = nullptr;
     QLabel* frequencyHeader_ = nullptr;
     QLabel* lengthHeader_ = nullptr;
+    QLabel* soundNote_ = nullptr;  // shown when there is no sound device
 };
 
 }  // namespace mv52

@@ -255,3 +255,50 @@ TEST(OptionControls, AnItemTheListDoesNotOfferWritesNothing) {
 
 }  // namespace
 }  // namespace mv52
+
+namespace mv52 {
+namespace {
+
+// A number box that did not keep what was typed says what it stored and why; one that kept
+// it (or only showed it with its decimals) says nothing.
+TEST(ControlTips, TypedValueNotesSayWhatWasStored) {
+    struct Case {
+        const char* box;
+        const char* typed;
+        const char* stored;
+        LanguageIndex language;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"Text2_2", "30", "17.0", E, "Max[V]: 30 is above 17.0; stored 17.0"},
+        {"Text2_1", "3", "9.0", E, "Min[V]: 3 is below 9.0; stored 9.0"},
+        {"Text2_0", "1.26", "1.3", E, "Max: 1.26 is kept to steps of 0.1; stored 1.3"},
+        {"Text2_1", "", "9.0", E, "Min[V]: \"\" is not a number; stored 9.0"},
+        {"Text2_1", "16", "12.0", E, "Min[V]: stored 12.0 instead of 16"},
+        {"Text2_2", "30", "17.0", C, "Max[V]：30 大于 17.0；已存为 17.0"},
+        {"Text2_2", "12", "12.0", E, ""},
+        {"Text4_12", "2.5", "2.5000", E, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(typedValueNote(row(c.box), c.typed, c.stored, c.language), c.note) << c.box << " " << c.typed;
+    // A box that takes text other than numbers has no range to report.
+    EXPECT_EQ(typedValueNote(row("Combo1_9"), "x", "y", E), "");
+}
+
+TEST(ControlTips, EachKindOfControlIsExplainedWithWhatItTakes) {
+    auto doc = defaults();
+    EXPECT_EQ(controlTip(row("Text2_2"), *doc, E), "Max[V]: a number from 9.0 to 17.0, in steps of 0.1.");
+    EXPECT_EQ(controlTip(row("Text4_12"), *doc, E), "Tx Offset: a number from 0.0001 to 5.0000, in steps of 0.0001.");
+    EXPECT_EQ(controlTip(row("Check1_3"), *doc, E), "Switches SWR Protect on or off.");
+    EXPECT_EQ(controlTip(row("Combo1_9"), *doc, E).rfind("Chooses TOT: ", 0), 0u);
+    // Where the items of a reference list come from, and why a control may be off.
+    EXPECT_NE(controlTip(row("Combo2_6"), *doc, E).find("Edit > DTMF"), std::string::npos);
+    EXPECT_NE(controlTip(row("Combo1_53"), *doc, C).find("RB音"), std::string::npos);
+    EXPECT_NE(controlTip(row("Combo1_27"), *doc, E).find("VOX is on"), std::string::npos);
+    // Every row of the table has a tip in both languages.
+    for (const ControlRow& r : optionControls())
+        for (LanguageIndex l : {E, C}) EXPECT_FALSE(controlTip(r, *doc, l).empty()) << r.objectName;
+}
+
+}  // namespace
+}  // namespace mv52

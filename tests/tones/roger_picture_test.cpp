@@ -31,5 +31,18 @@ TEST(RogerPicture, TonesWithoutLengthHaveNoBarAndAnEmptyTuneNoPicture) {
     EXPECT_TRUE(rogerBars(e, 80, 80).empty());  // no room inside the margins
 }
 
+// Default entry 1: seven tones of 100 ms, 700 ms a pass; at most six marks gives 200 ms steps.
+TEST(RogerPicture, TheTimeAxisMarksRoundStepsOfOnePassAndEachBarNamesItsTone) {
+    RogerBeepTable t;
+    resetRogerBeepDefaults(t);
+    EXPECT_EQ(rogerTimeTicks(t[0], 1500, 6),
+              (std::vector<RogerTick>{{50, 0}, {450, 200}, {850, 400}, {1250, 600}}));
+    EXPECT_EQ(rogerTimeTicks(t[0], 1500, 8).size(), 8u);  // 100 ms steps: 0 to 700
+    EXPECT_TRUE(rogerTimeTicks(RogerBeepEntry{}, 1450).empty());
+    const std::vector<RogerBar> bars = rogerBars(t[0], 1600, 1100);
+    EXPECT_EQ(rogerBarHz(t[0], bars[0]), 2100);
+    EXPECT_EQ(rogerBarHz(t[0], bars[1]), 0);  // a pause
+}
+
 }  // namespace
 }  // namespace mv52

@@ -276,3 +276,23 @@ TEST(ChannelWindow, AnEditedChannelReachesItsRecordInTheChannelFile) {
 
 }  // namespace
 }  // namespace mv52::test
+
+namespace mv52::test {
+namespace {
+
+// A mode switched off in the options is missing from a channel's Mode list; the list's
+// tooltip names it and where to switch it on.
+TEST(ChannelWindow, TheModeListSaysWhichModesAreSwitchedOff) {
+    ChannelRig rig;
+    rig.doc().options().amEnable = 0;
+    rig.doc().options().cwEnable = 0;
+    rig.channels().ReShowData();
+    rig.selectRow(1);
+    EXPECT_FALSE(rig.items("Combo8_12").contains(QStringLiteral("AM")));
+    const QString tip = rig.control("Combo8_12")->toolTip();
+    EXPECT_TRUE(tip.contains(QStringLiteral("Switched off in Optional Features: AM, CW."))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("Option Features"))) << tip.toStdString();
+}
+
+}  // namespace
+}  // namespace mv52::test

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
+#include <filesystem>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,6 +19,8 @@
 #include "app/settings.h"
 #include "ui/language_dialog.h"
 #include "ui/ui_support.h"
+#include "platform/ini_profile_file.h"
+#include "support/temp_dir.h"
 #include "version/package_version.h"
 
 namespace mv52::test {
@@ -253,6 +259,53 @@ TEST(AboutWindows, TheHelpMenuOpensTheOneOfTheCurrentLanguage) {
         rig.find("mnuAbout")->trigger();
         EXPECT_EQ(shown, QString::fromLatin1(name));
     }
+}
+
+}  // namespace
+}  // namespace mv52::test
+
+namespace mv52::test {
+namespace {
+
+// Runs one file dialog of `chooser`: notes the folder it opened in, then picks `pick`.
+std::optional<std::string> pickIn(QtFileChooser& chooser, bool save, const std::string& filter, const QString& pick,
+                                  QString& openedIn) {
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        openedIn = dialog->directory().absolutePath();
+        dialog->selectFile(pick);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    return save ? chooser.chooseSave(filter, "") : chooser.chooseOpen(filter);
+}
+
+// Each kind of dialog opens where that kind was last used, also for a new chooser over the
+// same settings file (a restart).
+TEST(FileDialogs, EachKindRemembersItsLastFolderInTheSettingsFile) {
+    TempDir temp;
+    std::filesystem::create_directories(temp.path() / "plans");
+    writeBytes(temp.file("plans/club.dat"), {1});
+    const std::string settings = temp.file("mysetup.ini");
+    const std::string data = "Data File (*.dat)|*.dat";
+    const std::string csv = "CSV (*.csv)|*.csv";
+    IniProfileFile profiles;
+    QString openedIn;
+    {
+        QtFileChooser chooser({}, &profiles, settings);
+        const auto chosen = pickIn(chooser, true, data, QString::fromStdString(temp.file("plans/club.dat")), openedIn);
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(*chosen, temp.file("plans/club.dat"));
+    }
+    QtFileChooser afterRestart({}, &profiles, settings);
+    pickIn(afterRestart, false, data, QString::fromStdString(temp.file("plans/club.dat")), openedIn);
+    EXPECT_EQ(openedIn.toStdString(), temp.file("plans"));
+    // Exports have a folder of their own, not yet used.
+    pickIn(afterRestart, true, csv, QString::fromStdString(temp.file("x.csv")), openedIn);
+    EXPECT_NE(openedIn.toStdString(), temp.file("plans"));
+    pickIn(afterRestart, true, csv, QString::fromStdString(temp.file("y.csv")), openedIn);
+    EXPECT_EQ(openedIn.toStdString(), temp.path().string());
+    EXPECT_EQ(profiles.read(settings, "folders", "DataFiles", ""), temp.file("plans"));
 }
 
 }  // namespace

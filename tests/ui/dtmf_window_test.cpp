@@ -66,6 +66,10 @@ TEST(DtmfWindow, TheDecodeTabIsShownButStoresNothing) {
         EXPECT_FALSE(w->isEnabled()) << name;
         EXPECT_NE(w->toolTip().indexOf(QStringLiteral("nothing on this tab is stored")), -1) << name;
     }
+    // The reason is on the tab itself, in readable (not greyed) text.
+    auto* why = DtmfRig::in<QLabel>(decode, "LabelDecodeNotStored");
+    EXPECT_TRUE(why->isEnabled());
+    EXPECT_NE(why->text().indexOf(QStringLiteral("nothing on this tab is stored")), -1);
     EXPECT_EQ(DtmfRig::in<QLineEdit>(decode, "TextIdCode")->text(), QStringLiteral("000"));
     EXPECT_EQ(DtmfRig::itemsOf(DtmfRig::in<QComboBox>(decode, "ComboCallAlert")),
               (QStringList{"Off", "Normal", "Continuous"}));

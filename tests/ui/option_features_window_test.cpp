@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 #include <set>
 
 #include "storage/data_file.h"
@@ -164,6 +165,27 @@ TEST(OptionFeaturesWindow, SaveOptFeatWritesFromTheControlAndShowingWritesNothin
     w.SaveOptFeat(77);  // no such control
     w.ReShowData();
     EXPECT_EQ(tot->currentText(), QStringLiteral("120s"));
+}
+
+}  // namespace
+}  // namespace mv52::test
+
+namespace mv52::test {
+namespace {
+
+// A typed value the box cannot keep is held to its range, and the status bar says so; the
+// control's tooltip gave the range beforehand.
+TEST(OptionFeaturesWindow, AClampedValueIsReportedInTheStatusBar) {
+    OptionsRig rig;
+    rig.open();
+    auto* max = rig.control<QLineEdit>("Text2_2");
+    EXPECT_EQ(max->toolTip(), QStringLiteral("Max[V]: a number from 9.0 to 17.0, in steps of 0.1."));
+    EXPECT_EQ(max->accessibleName(), QStringLiteral("Max[V]"));
+    EXPECT_EQ(max->accessibleDescription(), max->toolTip());
+    rig.type("Text2_2", QStringLiteral("30"));
+    EXPECT_EQ(max->text(), QStringLiteral("17.0"));
+    EXPECT_EQ(rig.window().statusBar()->currentMessage(), QStringLiteral("Max[V]: 30 is above 17.0; stored 17.0"));
+    EXPECT_EQ(rig.app->workspace->current.options().batteryMax, 170);
 }
 
 }  // namespace

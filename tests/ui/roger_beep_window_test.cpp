@@ -230,6 +230,10 @@ TEST(RogerBeepWindow, WithoutASoundDeviceATuneKeepsItsTimeAndEnds) {
     RogerRig rig;
     rig.toneOutput = nullptr;  // the silent output
     rig.openRoger();
+    // The window says why Play will be silent.
+    auto* note = RogerRig::in<QLabel>(rig.frame, "LabelNoSoundDevice");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("No sound device")));
     QPushButton* play = rig.button("CommandPlay");
     play->click();
     EXPECT_FALSE(play->isEnabled());

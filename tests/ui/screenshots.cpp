@@ -1,7 +1,9 @@
 // `mv52_ui_tests --screenshot DIR`: the main window as a user first sees it and the editor
 // windows, in English and in Chinese, for looking at the layout and the fonts.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPalette>
 #include <QDir>
 #include <QImage>
 #include <QMdiSubWindow>
@@ -26,8 +28,34 @@
 #include "support/fakes.h"
 #include "ui/ui_support.h"
 
+namespace {
+
+// MV52_SCREENSHOT_DARK=1: a dark palette, as a desktop's dark theme gives the program.
+void useDarkPaletteWhenAsked() {
+    if (qEnvironmentVariableIsEmpty("MV52_SCREENSHOT_DARK")) return;
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(50, 50, 54));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    QApplication::setPalette(dark);
+}
+
+}  // namespace
+
 int writeScreenshots(const std::string& folder) {
     using namespace mv52::test;
+    useDarkPaletteWhenAsked();
     const std::pair<const char*, const char*> languages[] = {{"en", "1"}, {"zh", "2"}};
     int failures = 0;
     for (const auto& [suffix, stored] : languages) {
@@ -107,6 +135,14 @@ int writeScreenshots(const std::string& folder) {
             const QString path = QDir(QString::fromStdString(folder))
                                      .filePath(QStringLiteral("mv52-channels-%1-%2.png").arg(name).arg(suffix));
             if (channels == nullptr || !channels->grab().save(path)) ++failures;
+        }
+        // Maximised: the grid takes the room, the boxes keep their size.
+        if (auto* sub = w.findChild<QMdiSubWindow*>(QStringLiteral("frmCommChInfo"))) {
+            sub->showMaximized();
+            waitUntil([] { return false; }, 200);
+            const QString path = QDir(QString::fromStdString(folder))
+                                     .filePath(QStringLiteral("mv52-channels-maximised-%1.png").arg(suffix));
+            if (!w.grab().save(path)) ++failures;
         }
     }
     // The roger-beep window on entry 1, and each tab of the DTMF window (two memories filled,

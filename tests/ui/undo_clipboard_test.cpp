@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStatusBar>
 
 #include "app/child_windows.h"
 #include "channels/channel_editing.h"
@@ -61,6 +62,7 @@ TEST(ChannelClipboard, TheEditMenuCopiesAndPastesRowsOfTheActiveChannelGrid) {
     rig.trigger(rig.find("mnuPaste"));
     EXPECT_EQ(rig.cell(8), rig.cell(1));
     EXPECT_EQ(rig.cell(9), rig.cell(2));
+    EXPECT_EQ(rig.window().statusBar()->currentMessage(), QStringLiteral("Pasted 2 channel(s) at CH 8"));
     rig.trigger(rig.find("mnuSelectAll"));
     EXPECT_EQ(rig.grid()->selectedRanges().size(), 1);
     EXPECT_EQ(rig.grid()->selectedRanges().front().rowCount(), 40);
