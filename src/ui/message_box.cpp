@@ -1,8 +1,11 @@
 #include "ui/message_box.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QAbstractButton>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -97,10 +100,14 @@ PromptAnswer QtPrompter::askWithDetail(const std::string& text, const std::strin
     // The cause and what to try stand below the message, where they are read without a
     // further click.
     if (!detail.empty()) box.setInformativeText(shownText(detail));
-    // However short the text, the box is as wide as its title needs.
+    // However short the text, the box is as wide as its title needs; a box with a cause and
+    // hints is wide enough for lines of about 70 characters, not a narrow column of them.
+    const int width = std::max(widthForTitle(box), detail.empty() ? 0 : box.fontMetrics().averageCharWidth() * 70);
+    if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")); informative && !detail.empty())
+        informative->setMinimumWidth(width);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     box.exec();
 
     switch (box.standardButton(box.clickedButton())) {
