@@ -13,19 +13,6 @@
 namespace mv52::test {
 namespace {
 
-// The key of "Save &As" is 'a'; "&&" is a plain ampersand.
-QChar accessKey(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
 void expectKeysWithoutClashes(const QList<QAction*>& actions, const std::string& where) {
     std::map<QChar, QString> used;
     for (QAction* a : actions) {

@@ -203,6 +203,19 @@ struct WindowRig {
 };
 
 // Runs the event loop until `done` holds or `timeoutMs` passed; true when it holds.
+// The access key of a caption: 'a' for "Save &As"; "&&" is a plain ampersand; null for none.
+inline QChar accessKey(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
 inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
     QElapsedTimer clock;
     clock.start();
