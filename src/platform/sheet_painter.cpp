@@ -21,12 +21,13 @@ enum FontRole { Body, Bold, Heading, Header, kFontRoles };
 constexpr int kLineFlags = static_cast<int>(Qt::AlignLeft) | static_cast<int>(Qt::AlignVCenter);
 constexpr int kWrappedFlags = kLineFlags | static_cast<int>(Qt::TextWordWrap);
 
-// Latin letters and digits from DejaVu Sans, Chinese from Noto Sans CJK (both Debian
-// packages). Noto CJK's own digits lose their text in a PDF (pdftotext and a reader's search
-// see nothing), so it only fills in what DejaVu lacks.
+// Latin letters and digits from DejaVu Sans, Chinese from WenQuanYi Micro Hei (Debian's
+// fonts-dejavu-core and fonts-wqy-microhei), both embedded. Not Noto Sans CJK: Qt's PDF gives
+// its digits no text, and the ideographs that share a glyph with a radical (页, 音) the
+// radical's, so a reader's search and pdftotext miss them.
 QFont sheetFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
