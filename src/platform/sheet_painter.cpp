@@ -30,6 +30,8 @@ QFont sheetFont(double points, bool bold) {
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(points);
     font.setBold(bold);
+    // No ligatures: "Off" drawn with the "ff" ligature reads as "O\uFB00" to a search.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

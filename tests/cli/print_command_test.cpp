@@ -100,6 +100,8 @@ TEST_F(PrintCommand, ThePdfHoldsTheHeaderAndEveryFrequencyWithItsFontsEmbedded) 
         EXPECT_NE(text.find("shop.dat"), std::string::npos);
         EXPECT_NE(text.find(c.page), std::string::npos) << text.substr(0, 400);
         EXPECT_NE(text.find(c.words), std::string::npos);
+        // Searchable as typed: no ligature stands for "ff" or "fi".
+        EXPECT_EQ(text.find("\xEF\xAC"), std::string::npos);
         for (const std::string& f : frequencies) EXPECT_NE(text.find(f), std::string::npos) << f;
 
         // Every font embedded: the "emb" column of each font line says yes.
