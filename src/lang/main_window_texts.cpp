@@ -67,7 +67,7 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::SelectAll, {"Select A&ll", "全选(&L)"}},
     {K::PrintSheet, {"&Print…", "打印(&P)…"}},
     {K::PrintPreview, {"Print Pre&view…", "打印预览(&V)…"}},
-    {K::ExportPdf, {"Export &PDF…", "导出 PDF(&P)…"}},
+    {K::ExportPdf, {"Export P&DF…", "导出 PDF(&D)…"}},
 });
 static_assert(keysInOrder(kMainTexts));
 static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ExportPdf) + 1);

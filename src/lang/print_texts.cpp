@@ -14,9 +14,10 @@ constexpr auto kPrintTexts = std::to_array<KeyedText<PrintText>>({
     {K::PrintedAt, {"Printed %1", "打印于 %1"}},
     {K::SettingsHeader, {"Settings", "设置"}},
     {K::PdfFilter, {"PDF Document (*.pdf)|*.pdf", "PDF 文档 (*.pdf)|*.pdf"}},
+    {K::PrintFailed, {"The sheet could not be printed on %1.", "无法在 %1 上打印信道表。"}},
 });
 static_assert(keysInOrder(kPrintTexts));
-static_assert(kPrintTexts.size() == static_cast<std::size_t>(PrintText::PdfFilter) + 1);
+static_assert(kPrintTexts.size() == static_cast<std::size_t>(PrintText::PrintFailed) + 1);
 
 }  // namespace
 

@@ -13,6 +13,7 @@ enum class PrintText {
     PrintedAt,      // "Printed %1": the date and time the sheet was made
     SettingsHeader, // the channel table's last column: the settings that are on
     PdfFilter,      // the Export PDF dialog's filter, "description|pattern"
+    PrintFailed,    // "The sheet could not be printed on %1.": the printer's name
 };
 
 std::string text(PrintText key, LanguageIndex language);

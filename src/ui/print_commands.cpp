@@ -47,8 +47,9 @@ void PrintCommands::print() {
     QPrintDialog dialog(&printer, c_.parent);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (dialog.exec() != QDialog::Accepted) return;
+    // A printer that takes no painter (gone, or refusing the job) draws nothing: say so.
     if (paintSheet(sheet(), printer) == 0)
-        c_.prompter.ask(messageText(MessageKey::MsgFileError, c_.language()) + "\n" + printer.printerName().toStdString(),
+        c_.prompter.ask(substitute(text(PrintText::PrintFailed, c_.language()), {printer.printerName().toStdString()}),
                         MessageButtons::Ok, MessageIcon::Warning);
 }
 

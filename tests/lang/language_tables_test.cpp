@@ -53,8 +53,8 @@ TEST(LangMainWindowTable, EntriesInBuildOrder) {
     EXPECT_EQ(table[52].text.english, "Export Con&figuration…");
     EXPECT_EQ(table[58].text.english, "Select A&ll");
     EXPECT_EQ(table[58].text.chinese, "全选(&L)");
-    EXPECT_EQ(table.back().text.english, "Export &PDF…");
-    EXPECT_EQ(table.back().text.chinese, "导出 PDF(&P)…");
+    EXPECT_EQ(table.back().text.english, "Export P&DF…");
+    EXPECT_EQ(table.back().text.chinese, "导出 PDF(&D)…");
 }
 
 TEST(LangMainWindowTable, TextsInBothLanguages) {
