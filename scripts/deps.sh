@@ -5,8 +5,13 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
           fonts-noto-cjk qt6-translations-l10n libyaml-cpp-dev libzip-dev)
+# The printed sheet: Qt PrintSupport comes with qt6-base-dev (libqt6printsupport6); its fonts,
+# embedded in the PDF, are DejaVu Sans and WenQuanYi Micro Hei.
+packages+=(fonts-dejavu-core fonts-wqy-microhei)
 if [ "${1:-build}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
+  # pdftotext and pdffonts read the PDF mv52ctl print writes.
+  packages+=(poppler-utils)
 fi
 if [ "${1:-build}" = package ]; then
   # CPack's dependency lookup (dpkg-shlibdeps), the manual pages, and the checks of the

@@ -14,7 +14,7 @@
 namespace mv52 {
 
 enum class Command {
-    None,  // an item the window keeps hidden, and the toolbar's "打印": nothing happens
+    None,  // an item the window keeps hidden
     New,   // with "All data will be cleared." first
     NewWithoutQuestion,
     Open,
@@ -51,6 +51,10 @@ enum class Command {
     Paste,
     Delete,
     SelectAll,
+    // Our own: the channel sheet on a printer, in a preview, or as a PDF file.
+    Print,
+    PrintPreview,
+    ExportPdf,
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };

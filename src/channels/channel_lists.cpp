@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/groups.h"
 #include "document/document.h"
 
 namespace mv52 {
@@ -17,6 +18,10 @@ std::vector<std::string> sortedChannelList(const Document& doc, int workMode, in
     std::vector<std::string> items;
     for (int n : numbers) items.push_back(kind == 0 ? std::to_string(n) : "M" + std::to_string(n - 40));
     return items;
+}
+
+std::string gridRowName(int workMode, int group, int row) {
+    return isMemGroup(workMode, group) ? "M" + std::to_string(row) : std::to_string(row);
 }
 
 }  // namespace mv52

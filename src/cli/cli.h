@@ -55,6 +55,8 @@ int runDiff(const Args& args, Context& ctx);
 int runPorts(const Args& args, Context& ctx);
 int runFind(const Args& args, Context& ctx);
 int runSupport(const Args& args, Context& ctx);
+// Needs a QGuiApplication: the sheet is drawn with Qt's fonts.
+int runPrint(const Args& args, Context& ctx);
 // "mv52ctl --version": the release, then the settings file and the daily log folder in use.
 int runVersion(const Args& args, Context& ctx);
 

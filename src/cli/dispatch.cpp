@@ -114,6 +114,15 @@ constexpr Command kCommands[] = {
      "settings file (language/mysetup.ini), Version.ini, the port list as \"mv52ctl ports\"\n"
      "prints it, and the program, Qt and operating system versions (about.txt). With --data,\n"
      "also the data file pair FILE.dat and its .fre. Prints the names of the files it holds."},
+    {"print", runPrint, "mv52ctl print FILE.dat OUT.pdf [--lang en|zh] [--groups CB:A,HAM:B,...]",
+     "Writes the channel sheet of a data file pair as a PDF file, as File > Export PDF does: a\n"
+     "header on each page (model, file, date printed, page n of m), the channels of each valid\n"
+     "group with its group settings, the optional features on a page of their own, the DTMF\n"
+     "memories that hold a code and the valid roger-beep entries, every label and item as the\n"
+     "windows show them, in the language of --lang. Only what is set is printed. --groups\n"
+     "prints only the groups named (CB:A to CB:O, CB:MEM, CB:VFO, HAM:A to HAM:L, HAM:MEM,\n"
+     "HAM:VFO). A4, or Letter where the system's locale measures in inches. OUT.pdf - is\n"
+     "standard output. Draws on Qt's offscreen platform unless QT_QPA_PLATFORM names another."},
 };
 
 const Command* findCommand(const std::string& name) {
@@ -188,7 +197,7 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
     // The link commands take options of their own; the others take none.
     const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger ||
                               c->run == runExportCsv || c->run == runImportCsv || c->run == runFind ||
-                              c->run == runSupport || c->run == runDiff;
+                              c->run == runSupport || c->run == runDiff || c->run == runPrint;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });

@@ -1,14 +1,41 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli.h"
 #include "app/file_places.h"
 #include "platform/program_location.h"
 #include "platform/user_folders.h"
 
+namespace {
+
+// The command named on the line, past any "--lang en|zh".
+const char* commandName(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0) {
+            ++i;
+            continue;
+        }
+        return argv[i];
+    }
+    return "";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // The link commands run their session in Qt's event loop.
-    QCoreApplication app(argc, argv);
+    // The link commands run their session in Qt's event loop. "print" draws with Qt's fonts,
+    // which need a QGuiApplication; it needs no display, so it runs on the offscreen platform
+    // unless QT_QPA_PLATFORM names another.
+    std::unique_ptr<QCoreApplication> app;
+    if (std::strcmp(commandName(argc, argv), "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     mv52::cli::Context ctx{mv52::programFolder(argc > 0 ? argv[0] : nullptr), std::cout, std::cerr,
                           mv52::LanguageIndex::English, {}};
     // The same rule as the desktop program: the tree's files, or this user's when the tree is shared.

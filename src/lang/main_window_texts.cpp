@@ -65,9 +65,12 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::Paste, {"P&aste", "粘贴(&A)"}},
     {K::Delete, {"&Delete", "删除(&D)"}},
     {K::SelectAll, {"Select A&ll", "全选(&L)"}},
+    {K::PrintSheet, {"&Print…", "打印(&P)…"}},
+    {K::PrintPreview, {"Print Pre&view…", "打印预览(&V)…"}},
+    {K::ExportPdf, {"Export P&DF…", "导出 PDF(&D)…"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::SelectAll) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ExportPdf) + 1);
 
 }  // namespace
 

@@ -74,6 +74,11 @@ enum class MainText {
     Paste,
     Delete,
     SelectAll,
+    // Our own: the File menu's printing of the channel sheet. The toolbar's Print button keeps
+    // `Print` ("&Print") for its tooltip.
+    PrintSheet,
+    PrintPreview,
+    ExportPdf,
 };
 
 std::string text(MainText key, LanguageIndex language);

@@ -22,6 +22,7 @@
 #include "channels/channel_clipboard.h"
 #include "channels/channel_controls.h"
 #include "channels/channel_editing.h"
+#include "channels/channel_lists.h"
 #include "data/frequency.h"
 #include "data/groups.h"
 #include "data/numeric.h"
@@ -49,9 +50,7 @@ constexpr int kVisibleRows = 16;
 // The program's own form of copied channels on the clipboard, beside their CSV text.
 constexpr const char* kChannelClipFormat = "application/x-mv52-channels";
 
-std::string rowName(int workMode, int group, int row) {
-    return isMemGroup(workMode, group) ? "M" + std::to_string(row) : std::to_string(row);
-}
+std::string rowName(int workMode, int group, int row) { return gridRowName(workMode, group, row); }
 
 }  // namespace
 

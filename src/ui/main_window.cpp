@@ -146,6 +146,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         static_cast<DocumentWindow&>(*this));
     exchange_ = std::make_unique<ExchangeCommands>(*app_.workspace, services_.prompter, services_.files,
                                                    static_cast<DocumentWindow&>(*this), currentLanguage);
+    print_ = std::make_unique<PrintCommands>(PrintContext{*app_.workspace, services_.prompter, services_.files, services_.clock,
+                                                          this, currentLanguage,
+                                                          [this](const std::string& note) { showNote(note); }});
 
     defineEditorWindows();
 
@@ -351,6 +354,10 @@ void MainWindow::runCommand(Command command) {
         case Command::Paste:
         case Command::Delete:
         case Command::SelectAll: channelClipboard(command); return;
+        // The sheet shows what the editors hold, including an edit still in a box.
+        case Command::Print: children_.commitPendingEdits(); print_->print(); return;
+        case Command::PrintPreview: children_.commitPendingEdits(); print_->printPreview(); return;
+        case Command::ExportPdf: children_.commitPendingEdits(); print_->exportPdf(); return;
     }
 }
 

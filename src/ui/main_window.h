@@ -26,6 +26,7 @@
 #include "system/tone_output.h"
 #include "document/document_history.h"
 #include "ui/edit_history.h"
+#include "ui/print_commands.h"
 
 class QAction;
 class QLabel;
@@ -190,6 +191,7 @@ private:
     EditHistory* edits_ = nullptr;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ExchangeCommands> exchange_;
+    std::unique_ptr<PrintCommands> print_;
     QtSerialLink link_;
     SystemPortInspector portInspector_;
     QtOneShotTimer waitTimer_;
