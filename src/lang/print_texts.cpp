@@ -15,9 +15,10 @@ constexpr auto kPrintTexts = std::to_array<KeyedText<PrintText>>({
     {K::SettingsHeader, {"Settings", "设置"}},
     {K::PdfFilter, {"PDF Document (*.pdf)|*.pdf", "PDF 文档 (*.pdf)|*.pdf"}},
     {K::PrintFailed, {"The sheet could not be printed on %1.", "无法在 %1 上打印信道表。"}},
+    {K::Printed, {"Printed %1 page(s) on %2", "已在 %2 上打印 %1 页"}},
 });
 static_assert(keysInOrder(kPrintTexts));
-static_assert(kPrintTexts.size() == static_cast<std::size_t>(PrintText::PrintFailed) + 1);
+static_assert(kPrintTexts.size() == static_cast<std::size_t>(PrintText::Printed) + 1);
 
 }  // namespace
 

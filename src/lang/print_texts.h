@@ -14,6 +14,7 @@ enum class PrintText {
     SettingsHeader, // the channel table's last column: the settings that are on
     PdfFilter,      // the Export PDF dialog's filter, "description|pattern"
     PrintFailed,    // "The sheet could not be printed on %1.": the printer's name
+    Printed,        // "Printed %1 page(s) on %2": the status bar's confirmation
 };
 
 std::string text(PrintText key, LanguageIndex language);

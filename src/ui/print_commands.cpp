@@ -48,9 +48,13 @@ void PrintCommands::print() {
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (dialog.exec() != QDialog::Accepted) return;
     // A printer that takes no painter (gone, or refusing the job) draws nothing: say so.
-    if (paintSheet(sheet(), printer) == 0)
-        c_.prompter.ask(substitute(text(PrintText::PrintFailed, c_.language()), {printer.printerName().toStdString()}),
-                        MessageButtons::Ok, MessageIcon::Warning);
+    const int pages = paintSheet(sheet(), printer);
+    const std::string printerName = printer.printerName().toStdString();
+    if (pages == 0)
+        c_.prompter.ask(substitute(text(PrintText::PrintFailed, c_.language()), {printerName}), MessageButtons::Ok,
+                        MessageIcon::Warning);
+    else
+        c_.note(substitute(text(PrintText::Printed, c_.language()), {std::to_string(pages), printerName}));
 }
 
 void PrintCommands::printPreview() {
