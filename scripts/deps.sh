@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Usage: scripts/deps.sh [build|test|package]
+# Usage: scripts/deps.sh [build|test|package|windows]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
@@ -17,6 +17,11 @@ if [ "${1:-build}" = package ]; then
   # CPack's dependency lookup (dpkg-shlibdeps), the manual pages, and the checks of the
   # desktop entry and the metainfo.
   packages+=(dpkg-dev help2man desktop-file-utils appstream)
+fi
+if [ "${1:-build}" = windows ]; then
+  # The core's Windows test build (scripts/test-windows.sh): the MinGW-w64 cross compiler,
+  # Wine, GoogleTest's sources, and dpkg-source to unpack yaml-cpp's source package. No Qt.
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev)
 fi
 
 missing=()

@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "data/durable_files.h"
 #include "data/file_io.h"
+#include "data/native_files.h"
 #include "data/value_helpers.h"
 
 namespace mv52 {
@@ -20,8 +21,8 @@ constexpr std::size_t kSettingsLimit = 1 << 20;  // far beyond any settings file
 
 bool ensureFolder(const std::string& folder) {
     std::error_code ec;
-    fs::create_directories(fs::path(folder), ec);
-    return fs::is_directory(fs::path(folder), ec);
+    fs::create_directories(native::toPath(folder), ec);
+    return fs::is_directory(native::toPath(folder), ec);
 }
 
 // Copies the tree's settings to `target` unless the user already has a file there. The copy is
@@ -30,17 +31,19 @@ bool ensureFolder(const std::string& folder) {
 // first one has already written.
 void seedSettings(const std::string& treeSettings, const std::string& target) {
     std::error_code ec;
-    if (fs::exists(fs::path(target), ec) || ec) return;
+    const fs::path targetPath = native::toPath(target);
+    if (fs::exists(targetPath, ec) || ec) return;
     const auto bytes = readFilePrefix(treeSettings, kSettingsLimit);
     if (!bytes) return;  // no template: the first write creates the file with the defaults
     const std::string staged = target + ".seed";
     if (!replaceFile({staged, *bytes})) return;
-    fs::create_hard_link(fs::path(staged), fs::path(target), ec);
-    if (ec && !fs::exists(fs::path(target))) {
+    const fs::path stagedPath = native::toPath(staged);
+    fs::create_hard_link(stagedPath, targetPath, ec);
+    if (ec && !fs::exists(targetPath, ec)) {
         // A file system without links: a plain rename, which can only lose that narrow race.
-        fs::rename(fs::path(staged), fs::path(target), ec);
+        fs::rename(stagedPath, targetPath, ec);
     }
-    fs::remove(fs::path(staged), ec);
+    fs::remove(stagedPath, ec);
 }
 
 }  // namespace
@@ -49,10 +52,10 @@ bool folderWritable(const std::string& folder) {
     std::random_device random;
     const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
     const fs::path probe =
-        fs::path(folder) / (".mv52-write-test-" + std::to_string(random()) + "-" + std::to_string(tick));
-    std::FILE* f = std::fopen(probe.string().c_str(), "wx");
-    if (f == nullptr) return false;
-    std::fclose(f);
+        native::toPath(folder) / (".mv52-write-test-" + std::to_string(random()) + "-" + std::to_string(tick));
+    const int fd = native::createExclusive(native::fromPath(probe));
+    if (fd < 0) return false;
+    native::closeFile(fd);
     std::error_code ec;
     fs::remove(probe, ec);
     return true;
@@ -63,7 +66,7 @@ FilePlaces chooseFilePlaces(const std::string& programFolder, const UserFolders&
     const FilePlaces tree{treeSettings, programFolder, false};
 
     std::error_code ec;
-    const bool shared = fs::exists(fs::path(installationFolder(programFolder)) / kSharedTreeMarker, ec);
+    const bool shared = fs::exists(native::toPath(installationFolder(programFolder)) / kSharedTreeMarker, ec);
     if (!shared && writable(programFolder) && writable(parentFolderOfPath(treeSettings))) return tree;
     if (user.config.empty() || user.logs.empty()) return tree;
 

@@ -6,13 +6,15 @@
 #include <iterator>
 #include <regex>
 
+#include "data/native_files.h"
+
 namespace mv52 {
 namespace {
 
 namespace fs = std::filesystem;
 
 std::optional<std::string> readTail(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(native::toPath(path), std::ios::binary);
     if (!in) return std::nullopt;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
@@ -29,8 +31,8 @@ std::vector<std::string> lastLogs(const std::string& logFolder) {
     static const std::regex name(R"(log\d{8}\.txt)");
     std::vector<std::string> logs;
     std::error_code ec;
-    for (fs::directory_iterator it(logFolder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string file = it->path().filename().string();
+    for (fs::directory_iterator it(native::toPath(logFolder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string file = native::fromPath(it->path().filename());
         if (std::regex_match(file, name) && it->is_regular_file(ec)) logs.push_back(file);
     }
     std::sort(logs.begin(), logs.end());
@@ -67,11 +69,11 @@ std::vector<BundleFile> supportBundleFiles(const std::string& programFolder, con
     files.push_back({"ports.txt", std::move(ports)});
     add("language/mysetup.ini", settingsPath);
     add("Version.ini", versionPath);
-    for (const std::string& log : lastLogs(logFolder)) add("logs/" + log, (fs::path(logFolder) / log).string());
+    for (const std::string& log : lastLogs(logFolder)) add("logs/" + log, native::fromPath(native::toPath(logFolder) / native::toPath(log)));
     if (dataFile) {
-        add("data/" + fs::path(*dataFile).filename().string(), *dataFile);
+        add("data/" + native::fromPath(native::toPath(*dataFile).filename()), *dataFile);
         const std::string channels = replaceExtension(*dataFile, "fre");
-        add("data/" + fs::path(channels).filename().string(), channels);
+        add("data/" + native::fromPath(native::toPath(channels).filename()), channels);
     }
     if (!missing.empty()) files.push_back({"missing.txt", std::move(missing)});
     return files;

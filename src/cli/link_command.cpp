@@ -1,6 +1,19 @@
 #include "cli/link_command.h"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#else
 #include <unistd.h>
+#endif
 
 #include <csignal>
 
@@ -34,6 +47,35 @@ class NoHooks final : public LinkSessionHooks {};
 
 volatile std::sig_atomic_t interrupted = 0;
 
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+    return ::_isatty(::_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+#ifdef _WIN32
+// The console's Ctrl+C and Ctrl+Break; the second one is left to the system, which ends the
+// program at once.
+BOOL WINAPI onConsoleInterrupt(DWORD event) {
+    if ((event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) || interrupted != 0) return FALSE;
+    interrupted = 1;
+    return TRUE;
+}
+
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        interrupted = 0;
+        ::SetConsoleCtrlHandler(onConsoleInterrupt, TRUE);
+    }
+    ~InterruptGuard() { ::SetConsoleCtrlHandler(onConsoleInterrupt, FALSE); }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+    bool fired() const { return interrupted != 0; }
+};
+#else
 extern "C" void onInterrupt(int) { interrupted = 1; }
 
 // Ctrl+C (and a polite kill) stops the transfer the way the progress window's Cancel does;
@@ -61,6 +103,7 @@ private:
     struct sigaction oldInt_ {};
     struct sigaction oldTerm_ {};
 };
+#endif
 
 }  // namespace
 
@@ -115,7 +158,7 @@ bool runLinkSession(Workspace& ws, CommOperation operation, const LinkOptions& o
     });
     QtOneShotTimer waitTimer;
     ConsolePrompter prompter(ctx.out, ctx.err, ctx.language, options.retries);
-    ProgressBar progress(ctx.err, ::isatty(STDERR_FILENO) == 1, ctx.language);
+    ProgressBar progress(ctx.err, standardErrorIsTerminal(), ctx.language);
     SystemClock clock;
     DailyLog log(ctx.logFolderPath(), clock);
     PendingMessages pending;

@@ -1,8 +1,19 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStringList>
 #include <cstring>
 #include <iostream>
 #include <memory>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 #include "cli/cli.h"
 #include "app/file_places.h"
@@ -43,7 +54,16 @@ int main(int argc, char** argv) {
     ctx.settingsPath = places.settingsFile;
     ctx.logFolder = places.logFolder;
     mv52::cli::loadInstallation(ctx);
+#ifdef _WIN32
+    // argv holds the ANSI code page's rendering there, which loses a file name in Chinese; Qt
+    // reads the wide command line. The texts printed are UTF-8, as the console is told.
+    ::SetConsoleOutputCP(CP_UTF8);
+    mv52::cli::Args args;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
+#else
     const mv52::cli::Args args(argv + 1, argv + argc);
+#endif
     try {
         return mv52::cli::runCommandLine(args, ctx);
     } catch (const std::exception& e) {

@@ -1,12 +1,5 @@
 #include "data/durable_files.h"
 
-// The standard library cannot force a file or a folder to disk, nor keep a file's owner; this
-// is the one place of the core that asks the operating system (POSIX).
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -17,6 +10,8 @@
 #include <filesystem>
 #include <random>
 #include <set>
+
+#include "data/native_files.h"
 
 namespace mv52 {
 namespace {
@@ -33,32 +28,21 @@ void fail(FileFailure* failure, const std::string& path, int code) {
     if (failure != nullptr && failure->code == 0) *failure = {path, code};
 }
 
-bool fsyncDescriptor(int fd) {
-    int result = 0;
-    do result = ::fsync(fd);
-    while (result != 0 && errno == EINTR);
-    return result == 0;
-}
-
 std::string folderOf(const std::string& path) {
-    const fs::path parent = fs::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
+    const fs::path parent = native::toPath(path).parent_path();
+    return parent.empty() ? std::string(".") : native::fromPath(parent);
 }
 
-std::string nameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string nameOf(const std::string& path) { return native::fromPath(native::toPath(path).filename()); }
 
 // Forces the folder entries (names created, renamed, removed) to disk.
 bool flushFolder(const std::string& folder, const SaveProbe& probe, FileFailure* failure) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+    if (!native::flushFolder(folder)) {
         fail(failure, folder, errno);
         return false;
     }
-    const bool ok = fsyncDescriptor(fd);
-    if (!ok) fail(failure, folder, errno);
-    ::close(fd);
-    if (ok) report(probe, SaveStep::FolderFlushed, folder);
-    return ok;
+    report(probe, SaveStep::FolderFlushed, folder);
+    return true;
 }
 
 bool flushFolders(std::initializer_list<const std::string*> paths, const SaveProbe& probe,
@@ -70,26 +54,10 @@ bool flushFolders(std::initializer_list<const std::string*> paths, const SavePro
     return true;
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // What a save keeps of the file it replaces.
 struct Keep {
     bool exists = false;
-    mode_t mode = 0;
-    uid_t uid = 0;
-    gid_t gid = 0;
+    native::Ownership ownership;
 };
 
 // Creates `temp` (it must not exist), gives it what `keep` holds, writes the bytes and forces
@@ -97,7 +65,7 @@ struct Keep {
 // A failure is reported on `target`, the file the user named, or on its folder.
 bool writeTemporary(const std::string& temp, const std::string& target, const Keep& keep,
                     std::span<const std::uint8_t> bytes, const SaveProbe& probe, FileFailure* failure) {
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd = native::createExclusive(temp);
     if (fd < 0) {
         const int code = errno;
         // The folder's own refusal (no write permission, read-only file system) is named as
@@ -108,21 +76,12 @@ bool writeTemporary(const std::string& temp, const std::string& target, const Ke
             fail(failure, target, code);
         return false;
     }
-    if (keep.exists) {
-        // Owner first: a change of owner may clear the set-id bits the mode then restores. A
-        // saver who may not give the file away keeps at least the group where it may.
-        if (::fchown(fd, keep.uid, keep.gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), keep.gid) != 0) {
-            // Neither: the file belongs to the saver, as a new file would.
-        }
-        if (::fchmod(fd, keep.mode & 07777) != 0) {
-            // Only the owner may change the mode; then it stays as created.
-        }
-    }
-    bool ok = writeAll(fd, bytes);
+    if (keep.exists) native::keepOwnership(fd, keep.ownership);
+    bool ok = native::writeAll(fd, bytes);
     if (ok) report(probe, SaveStep::Written, temp);
-    ok = ok && fsyncDescriptor(fd);
+    ok = ok && native::flushFile(fd);
     if (!ok) fail(failure, target, errno);
-    if (::close(fd) != 0 && ok) {
+    if (!native::closeFile(fd) && ok) {
         fail(failure, target, errno);
         ok = false;
     }
@@ -132,7 +91,7 @@ bool writeTemporary(const std::string& temp, const std::string& target, const Ke
 
 bool renameOver(const std::string& from, const std::string& to, const SaveProbe& probe,
                 FileFailure* failure = nullptr) {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
+    if (!native::renameOver(from, to)) {
         fail(failure, to, errno);
         return false;
     }
@@ -143,17 +102,17 @@ bool renameOver(const std::string& from, const std::string& to, const SaveProbe&
 // Only files this module wrote are removed: a folder or link under a temporary name is not ours.
 bool isOurFile(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(fs::symlink_status(path, ec));
+    return fs::is_regular_file(fs::symlink_status(native::toPath(path), ec));
 }
 
 bool exists(const std::string& path) {
     std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    return fs::exists(fs::symlink_status(native::toPath(path), ec));
 }
 
 void removeTemporary(const std::string& path, const SaveProbe& probe) {
     std::error_code ec;
-    if (isOurFile(path) && fs::remove(path, ec)) report(probe, SaveStep::Removed, path);
+    if (isOurFile(path) && fs::remove(native::toPath(path), ec)) report(probe, SaveStep::Removed, path);
 }
 
 // Drops an uncommitted pair save: `last`'s temporary file goes first and is gone for good
@@ -172,7 +131,7 @@ std::string uniqueToken() {
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
     char text[40];
-    std::snprintf(text, sizeof text, "%x-%x%x", static_cast<unsigned>(::getpid()), seed, counter.fetch_add(1));
+    std::snprintf(text, sizeof text, "%lx-%x%x", native::processId(), seed, counter.fetch_add(1));
     return text;
 }
 
@@ -180,8 +139,8 @@ std::string uniqueToken() {
 // one and exists. Such a file is never touched.
 bool ownedByLiveSave(const std::string& token) {
     const unsigned long pid = std::strtoul(token.c_str(), nullptr, 16);
-    if (pid == 0 || pid == static_cast<unsigned long>(::getpid())) return false;
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (pid == 0 || pid == native::processId()) return false;
+    return native::processMayRun(pid);
 }
 
 // `path`.<token>.saving; the token "" is the name of earlier versions, `path`.saving.
@@ -195,8 +154,8 @@ std::set<std::string> leftoverTokens(const std::string& path) {
     const std::string prefix = nameOf(path) + ".";
     std::error_code ec;
     const std::string legacy = nameOf(savingPath(path));
-    for (fs::directory_iterator it(folderOf(path), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(native::toPath(folderOf(path)), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = native::fromPath(it->path().filename());
         if (name == legacy) {
             tokens.insert("");
             continue;
@@ -228,9 +187,10 @@ struct Target {
 };
 
 std::optional<Target> prepareTarget(const std::string& path, FileFailure* failure) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        if (S_ISDIR(st.st_mode)) {
+    native::FileFacts facts;
+    if (native::fileFacts(path, true, facts) && facts.kind != native::FileFacts::Kind::Missing &&
+        facts.kind != native::FileFacts::Kind::Regular) {
+        if (facts.kind == native::FileFacts::Kind::Folder) {
             fail(failure, path, EISDIR);
             return std::nullopt;
         }
@@ -239,19 +199,17 @@ std::optional<Target> prepareTarget(const std::string& path, FileFailure* failur
     Target target;
     target.path = saveTarget(path, failure);
     if (target.path.empty()) return std::nullopt;
-    if (::lstat(target.path.c_str(), &st) != 0) {
-        if (errno != ENOENT) {
-            fail(failure, target.path, errno);
-            return std::nullopt;
-        }
-        return target;  // a new file
+    if (!native::fileFacts(target.path, false, facts)) {
+        fail(failure, target.path, errno);
+        return std::nullopt;
     }
-    target.keep = {true, st.st_mode, st.st_uid, st.st_gid};
-    if ((st.st_mode & 0222) == 0) {
+    if (facts.kind == native::FileFacts::Kind::Missing) return target;  // a new file
+    target.keep = {true, facts.ownership};
+    if (facts.readOnly) {
         fail(failure, target.path, kFailReadOnlyFile);
         return std::nullopt;
     }
-    if (::access(target.path.c_str(), W_OK) != 0) {
+    if (!native::mayWrite(target.path)) {
         fail(failure, target.path, errno);
         return std::nullopt;
     }
@@ -260,14 +218,14 @@ std::optional<Target> prepareTarget(const std::string& path, FileFailure* failur
 
 // Writes a file that is not replaced (a pipe, a device): no temporary file, no rename.
 bool writeDirect(const std::string& path, std::span<const std::uint8_t> bytes, FileFailure* failure) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    const int fd = native::openToWrite(path);
     if (fd < 0) {
         fail(failure, path, errno);
         return false;
     }
-    const bool ok = writeAll(fd, bytes);
+    const bool ok = native::writeAll(fd, bytes);
     if (!ok) fail(failure, path, errno);
-    ::close(fd);
+    native::closeFile(fd);
     return ok;
 }
 
@@ -276,13 +234,13 @@ bool writeDirect(const std::string& path, std::span<const std::uint8_t> bytes, F
 std::string savingPath(const std::string& path) { return path + std::string(kSavingSuffix); }
 
 std::string saveTarget(const std::string& path, FileFailure* failure) {
-    fs::path current = path;
+    fs::path current = native::toPath(path);
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(current, ec))) return current.string();
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) return native::fromPath(current);
         const fs::path next = fs::read_symlink(current, ec);
         if (ec) {
-            fail(failure, current.string(), ec.value());
+            fail(failure, native::fromPath(current), ec.value());
             return {};
         }
         current = next.is_absolute() ? next : current.parent_path() / next;

@@ -1,11 +1,9 @@
 #include "data/file_io.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "data/durable_files.h"
+#include "data/native_files.h"
 
 namespace mv52 {
 
@@ -15,22 +13,21 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
         if (failure != nullptr) *failure = {path, code};
         return std::nullopt;
     };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    const int fd = native::openToRead(path);
     if (fd < 0) return fail(errno);
     std::vector<std::uint8_t> bytes(limit);
     std::size_t done = 0;
     while (done < limit) {
-        const ssize_t n = ::read(fd, bytes.data() + done, limit - done);
-        if (n < 0 && errno == EINTR) continue;
+        const std::int64_t n = native::readSome(fd, bytes.data() + done, limit - done);
         if (n < 0) {
             const int code = errno;
-            ::close(fd);
+            native::closeFile(fd);
             return fail(code);  // EISDIR for a folder
         }
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
-    ::close(fd);
+    native::closeFile(fd);
     bytes.resize(done);
     return bytes;
 }

@@ -1,17 +1,12 @@
 #include "data/pair_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <thread>
 
 #include "data/durable_files.h"
+#include "data/native_files.h"
 
 namespace mv52 {
 namespace {
@@ -19,11 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 
 struct HeldLock {
-    int fd = -1;
+    native::LockHandle handle = -1;
     int depth = 0;
 };
 
-// The locks this process holds, by lock file: flock conflicts between two descriptors of one
+// The locks this process holds, by lock file: the lock conflicts between two openings by one
 // process too, so a nested lock must reuse the held one.
 std::mutex& heldMutex() {
     static std::mutex m;
@@ -34,31 +29,20 @@ std::map<std::string, HeldLock>& heldLocks() {
     return held;
 }
 
-// Opens and locks the lock file. The file can be removed by the holder before we get the
-// lock; a lock on a removed file guards nothing, so then the lock is taken afresh.
-LockState acquire(const std::string& path, std::chrono::milliseconds wait, int& fdOut) {
+// Tries until the lock is taken or the wait is over.
+LockState acquire(const std::string& path, std::chrono::milliseconds wait, native::LockHandle& handle) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0) return LockState::Unavailable;
-        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) {
-                ::close(fd);
-                return LockState::Unavailable;
-            }
-            if (std::chrono::steady_clock::now() >= deadline) {
-                ::close(fd);
-                return LockState::Busy;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        struct stat held {}, named {};
-        if (::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
-            held.st_dev == named.st_dev) {
-            fdOut = fd;
+        switch (native::tryLockFile(path, handle)) {
+        case native::LockAttempt::Locked:
             return LockState::Held;
+        case native::LockAttempt::Unavailable:
+            return LockState::Unavailable;
+        case native::LockAttempt::Busy:
+            break;
         }
-        ::close(fd);
+        if (std::chrono::steady_clock::now() >= deadline) return LockState::Busy;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
@@ -67,8 +51,8 @@ LockState acquire(const std::string& path, std::chrono::milliseconds wait, int& 
 std::string PairLock::lockPath(const std::string& dataPath) {
     std::string target = saveTarget(dataPath);
     if (target.empty()) target = dataPath;
-    const fs::path p(target);
-    return (p.parent_path() / ("." + p.filename().string() + ".lock")).string();
+    const fs::path p = native::toPath(target);
+    return native::fromPath(p.parent_path() / native::toPath("." + native::fromPath(p.filename()) + ".lock"));
 }
 
 PairLock::PairLock(const std::string& dataPath, std::chrono::milliseconds wait) : path_(lockPath(dataPath)) {
@@ -81,11 +65,11 @@ PairLock::PairLock(const std::string& dataPath, std::chrono::milliseconds wait) 
             return;
         }
     }
-    int fd = -1;
-    state_ = acquire(path_, wait, fd);
+    native::LockHandle handle = -1;
+    state_ = acquire(path_, wait, handle);
     if (state_ != LockState::Held) return;
     std::lock_guard guard(heldMutex());
-    heldLocks()[path_] = {fd, 1};
+    heldLocks()[path_] = {handle, 1};
 }
 
 PairLock::~PairLock() {
@@ -93,9 +77,7 @@ PairLock::~PairLock() {
     std::lock_guard guard(heldMutex());
     auto it = heldLocks().find(path_);
     if (it == heldLocks().end() || --it->second.depth > 0) return;
-    // Removed while still locked, so that whoever opened it meanwhile sees it is gone.
-    ::unlink(path_.c_str());
-    ::close(it->second.fd);
+    native::unlockFile(path_, it->second.handle);
     heldLocks().erase(it);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// One writer at a time on a data file pair: an advisory lock (flock) on a hidden lock file
+// One writer at a time on a data file pair: a lock between programs on a hidden lock file
 // beside the data file, ".NAME.lock", removed again when the lock is released. Every load and
 // save of a pair takes it, and a command that loads, changes and saves a pair holds it from
 // the load to the save, so two programs never interleave their steps on one pair and no

@@ -3,11 +3,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/native_files.h"
+
 namespace mv52 {
 namespace {
 
 std::optional<std::string> slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(native::toPath(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream text;
     text << in.rdbuf();

@@ -1,7 +1,5 @@
 #include "storage/data_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -10,6 +8,7 @@
 #include "storage/data_file_layout.h"
 #include "data/durable_files.h"
 #include "data/file_io.h"
+#include "data/native_files.h"
 #include "data/pair_lock.h"
 #include "storage/file_messages.h"
 #include "data/numeric.h"
@@ -128,7 +127,7 @@ bool writeSavedPair(const Document& s, const std::string& path, const SaveProbe&
     });
     const std::string channelPath = channelFilePath(path);
     // "x.fre" would be its own channel file.
-    if (fs::path(channelPath) == fs::path(path)) {
+    if (native::toPath(channelPath) == native::toPath(path)) {
         if (failure != nullptr) *failure = {path, kFailOwnChannelFile};
         return false;
     }
@@ -250,13 +249,8 @@ LoadResult loadDataFile(Workspace& ws, const std::string& path, const VersionTab
 PairStamp pairStamp(const std::string& dataPath) {
     std::string text;
     for (const std::string& p : {dataPath, channelFilePath(dataPath)}) {
-        struct stat st {};
-        if (::stat(p.c_str(), &st) != 0) {
-            text += "-;";
-            continue;
-        }
-        text += std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
-                std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ";";
+        const std::string stamp = native::fileStamp(p);
+        text += (stamp.empty() ? "-" : stamp) + ";";
     }
     return {text};
 }

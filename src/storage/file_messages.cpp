@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "data/native_files.h"
 #include "lang/bilingual.h"
 
 namespace mv52 {
@@ -21,7 +22,9 @@ constexpr Reason kReasons[] = {
     {EPERM, {"permission denied", "没有权限"}},
     {EROFS, {"read-only file system", "只读文件系统"}},
     {ENOSPC, {"no space left on the device", "磁盘空间不足"}},
+#ifdef EDQUOT  // no quotas in the Windows C runtime's numbers
     {EDQUOT, {"disk quota exceeded", "超出磁盘配额"}},
+#endif
     {EISDIR, {"is a folder", "是一个文件夹"}},
     {ENOTDIR, {"a part of the path is not a folder", "路径中的一部分不是文件夹"}},
     {ELOOP, {"too many levels of symbolic links", "符号链接层数过多"}},
@@ -39,7 +42,7 @@ constexpr Reason kReasons[] = {
 
 bool chinese(LanguageIndex language) { return language == LanguageIndex::Chinese; }
 
-std::string fileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string fileName(const std::string& path) { return native::fromPath(native::toPath(path).filename()); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "data/local_time.h"
+#include "data/native_files.h"
 #include "storage/data_file.h"
 #include "lang/messages.h"
 #include "system/clock.h"
@@ -22,12 +23,12 @@ bool taken(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// Creates the data file empty, failing if it exists ("x": exclusive), so that two reads in
-// the same second, even in two processes, never pick the same name.
+// Creates the data file empty, failing if it exists, so that two reads in the same second,
+// even in two processes, never pick the same name.
 bool claim(const fs::path& path) {
-    std::FILE* f = std::fopen(path.string().c_str(), "wbx");
-    if (f == nullptr) return false;
-    std::fclose(f);
+    const int fd = native::createExclusive(native::fromPath(path));
+    if (fd < 0) return false;
+    native::closeFile(fd);
     return true;
 }
 
@@ -41,7 +42,7 @@ BackupResult saveReadBackup(const Workspace& ws, const std::string& folder, cons
         return result;
     }
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(native::toPath(folder), ec);
     if (ec) {
         result.reason = ec.message();
         return result;
@@ -49,9 +50,9 @@ BackupResult saveReadBackup(const Workspace& ws, const std::string& folder, cons
     const std::string stamp = formatLocalTime(clock.now(), "%Y%m%d-%H%M%S");
     for (int n = 1; n <= kMaxSameSecond; ++n) {
         const std::string name = stamp + (n == 1 ? "" : "-" + std::to_string(n));
-        const fs::path data = fs::path(folder) / (name + ".dat");
-        const std::string path = data.string();
-        if (taken(fs::path(channelFilePath(path))) || taken(data)) continue;
+        const fs::path data = native::toPath(folder) / (name + ".dat");
+        const std::string path = native::fromPath(data);
+        if (taken(native::toPath(channelFilePath(path))) || taken(data)) continue;
         if (!claim(data)) {
             if (taken(data)) continue;  // taken in the meantime
             result.reason = std::error_code(errno, std::generic_category()).message();

@@ -4,6 +4,7 @@
 
 #include "system/clock.h"
 #include "data/local_time.h"
+#include "data/native_files.h"
 
 namespace mv52 {
 
@@ -43,7 +44,7 @@ void DailyLog::writeLogLine(std::string_view title, std::string_view text) {
 void DailyLog::writeHeld() {
     if (held_.empty()) return;
     // One append of everything held; a file that cannot be opened or written is skipped.
-    if (std::FILE* file = std::fopen(heldPath_.c_str(), "ab")) {
+    if (std::FILE* file = native::openStream(heldPath_, "ab")) {
         std::fwrite(held_.data(), 1, held_.size(), file);
         std::fclose(file);
     }

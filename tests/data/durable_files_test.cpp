@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/durable_files.h"
+#include "data/native_files.h"
 #include "support/temp_dir.h"
 
 namespace mv52 {
@@ -20,7 +21,7 @@ const std::vector<std::uint8_t> kNew = {'n', 'e', 'w', '!'};
 
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(native::fromPath(e.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -64,9 +65,11 @@ TEST(DurableFiles, SettleCompletesACommittedSaveAndDiscardsAnyOther) {
         {"crash after the commit", false, true, true, true},
         {"crash after both renames", false, false, true, true},
     };
+    // Names are UTF-8 text, and on Windows wide names: Chinese characters and spaces included.
+    for (const std::string name : {"p", "电台 配置 1"})
     for (const Case& c : cases) {
         test::TempDir dir;
-        const std::string first = dir.file("p.fre"), last = dir.file("p.dat");
+        const std::string first = dir.file(name + ".fre"), last = dir.file(name + ".dat");
         writeBytes(first, c.firstNew ? kNew : kOld);
         writeBytes(last, kOld);
         if (c.firstTemp) writeBytes(savingPath(first), kNew);
@@ -75,8 +78,18 @@ TEST(DurableFiles, SettleCompletesACommittedSaveAndDiscardsAnyOther) {
         EXPECT_EQ(settleFilePair(first, last).readPath, last) << c.what;
         EXPECT_EQ(readBytes(first), c.expectNew ? kNew : kOld) << c.what;
         EXPECT_EQ(readBytes(last), c.expectNew ? kNew : kOld) << c.what;
-        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"p.dat", "p.fre"})) << c.what;
+        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{name + ".dat", name + ".fre"})) << c.what;
     }
+}
+
+TEST(DurableFiles, APairNamedInChineseWithSpacesIsSavedInPlace) {
+    test::TempDir dir;
+    const std::string first = dir.file("电台 配置.fre"), last = dir.file("电台 配置.dat");
+    ASSERT_TRUE(replaceFilePair({first, kOld}, {last, kOld}));
+    ASSERT_TRUE(replaceFilePair({first, kNew}, {last, kNew}));
+    EXPECT_EQ(readBytes(first), kNew);
+    EXPECT_EQ(readBytes(last), kNew);
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"电台 配置.dat", "电台 配置.fre"}));
 }
 
 TEST(DurableFiles, CommittedSaveThatCannotBeFinishedIsReadFromItsTemporaryFile) {

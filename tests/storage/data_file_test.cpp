@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 
+#include "data/native_files.h"
 #include "storage/data_file.h"
 #include "storage/data_file_layout.h"
 #include "storage/default_document.h"
@@ -69,6 +71,28 @@ TEST_F(DataFileTest, SavedPairHasTheFormatSizesAndLoadsBack) {
     });
     EXPECT_FALSE(documentChanged(*other));
     EXPECT_EQ(other->bandText, kBandTextCb);
+}
+
+// Names are UTF-8 text: a pair named in Chinese, with spaces, saves and loads, its lock file
+// goes again, and a committed save cut short beside it is finished by the next load.
+TEST_F(DataFileTest, APairNamedInChineseWithSpacesSavesLoadsAndSettles) {
+    const std::string path = dir.file("电台 配置 1.dat"), channels = dir.file("电台 配置 1.fre");
+    ASSERT_TRUE(saveDataFile(*ws, path));
+    const auto saved = readBytes(path);
+    EXPECT_EQ(saved.size(), kDataFileSize);
+    EXPECT_EQ(readBytes(channels).size(), 2u * (10 * 7 + 3 * 6) * kChannelRecordSize);
+
+    ws->current.header.options.tot = 3;
+    ASSERT_TRUE(saveDataFile(*ws, dir.file("newer.dat")));
+    writeBytes(path + ".1a2-b3.saving", readBytes(dir.file("newer.dat")));
+    auto other = Workspace::create();
+    ASSERT_TRUE(loadDataFile(*other, path, kV200).ok());
+    EXPECT_EQ(other->current.header.options.tot, 3);
+    EXPECT_EQ(readBytes(path), readBytes(dir.file("newer.dat")));
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(native::fromPath(e.path().filename()));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"newer.dat", "newer.fre", "电台 配置 1.dat", "电台 配置 1.fre"}));
 }
 
 TEST_F(DataFileTest, CountsKeptAndLimitedOnSave) {

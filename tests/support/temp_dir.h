@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "data/native_files.h"
+
 namespace mv52::test {
 
 class TempDir {
@@ -27,7 +29,8 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // `name` is UTF-8, as every path of the core.
+    std::string file(const std::string& name) const { return native::fromPath(path_ / native::toPath(name)); }
     const std::filesystem::path& path() const { return path_; }
 
 private:
@@ -35,12 +38,12 @@ private:
 };
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(native::toPath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(native::toPath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 

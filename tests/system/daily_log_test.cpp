@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -115,32 +111,6 @@ TEST(DailyLog, AFolderThatCannotBeWrittenIsTriedAgainWithTheNextLine) {
     std::filesystem::create_directory(folder);
     log.writeLogLine(kLogTitleReceived, "4C 42 6");
     EXPECT_EQ(slurp((folder / "log20261208.txt").string()), "2026-12-08 10:00:00---接收数据: 4C 42 6\r\n");
-}
-
-// Every line is in the file as soon as it is written: a program killed right after a frame
-// has logged that frame.
-TEST(DailyLog, EveryLineIsInTheFileWhenTheProgramDies) {
-    test::TempDir dir;
-    test::FakeClock clock;
-    clock.time = localTime(2026, 12, 8, 10, 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        DailyLog log(dir.path().string(), clock);
-        log.writeLogLine(kLogTitleSent, "45 4E 44");
-        log.writeLogLine(kLogTitleReceived, "6");
-        std::raise(SIGKILL);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    const std::string before = "2026-12-08 10:00:00---发送数据: 45 4E 44\r\n"
-                               "2026-12-08 10:00:00---接收数据: 6\r\n";
-    EXPECT_EQ(slurp(dir.file("log20261208.txt")), before);
-
-    DailyLog log(dir.path().string(), clock);
-    log.writeLogLine(kLogTitleSent, "2");
-    EXPECT_EQ(slurp(dir.file("log20261208.txt")), before + "2026-12-08 10:00:00---发送数据: 2\r\n");
 }
 
 // The log is deleted, then moved away, in the middle of a session (a read's held lines

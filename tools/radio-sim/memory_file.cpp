@@ -1,3 +1,4 @@
+#include "data/native_files.h"
 #include "memory_file.h"
 
 #include <cerrno>
@@ -6,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <unistd.h>
 
 #include "storage/codec.h"
 #include "storage/default_document.h"
@@ -46,7 +46,7 @@ bool loadMemoryImage(const std::string& path, std::vector<std::uint8_t>& memory,
 }
 
 bool saveMemoryImage(const std::string& path, std::span<const std::uint8_t> memory, std::string& error) {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    const std::string temp = path + ".tmp" + std::to_string(mv52::native::processId());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
