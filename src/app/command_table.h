@@ -51,6 +51,7 @@ enum class Command {
     Paste,
     Delete,
     SelectAll,
+    ChannelTable,  // our own: every channel of a group in one editable grid
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };

@@ -65,9 +65,10 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::Paste, {"P&aste", "粘贴(&A)"}},
     {K::Delete, {"&Delete", "删除(&D)"}},
     {K::SelectAll, {"Select A&ll", "全选(&L)"}},
+    {K::ChannelTable, {"Channel &Table", "信道表格(&T)"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::SelectAll) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ChannelTable) + 1);
 
 }  // namespace
 

@@ -74,6 +74,8 @@ enum class MainText {
     Paste,
     Delete,
     SelectAll,
+    // Our own: the View menu's channel table and its tree node.
+    ChannelTable,
 };
 
 std::string text(MainText key, LanguageIndex language);
