@@ -359,9 +359,10 @@ bool sortRowsByFrequency(Document& doc, const std::vector<int>& rows) {
     std::vector<ChannelRecord> records;
     for (const int row : held) records.push_back(doc.channels.slot(m, g, doc.findChannel(m, g, row)));
     const auto value = [](const ChannelRecord& c) {
-        const std::string stored = c.RxFrequency.upToNul();
-        // A stored text that is no number sorts last.
-        return isDigits(stored) && !stored.empty() ? std::stod(stored) : 1e18;
+        // The frequency as shown; a stored text that is no number sorts last.
+        const DisplayFrequency shown = storedToDisplay(c.RxFrequency.upToNul(), 0.0);
+        const std::optional<double> mhz = shown.notNumeric ? std::nullopt : parseNumber(shown.text);
+        return mhz.value_or(1e18);
     };
     std::stable_sort(records.begin(), records.end(),
                      [&](const ChannelRecord& a, const ChannelRecord& b) { return value(a) < value(b); });

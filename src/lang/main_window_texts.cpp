@@ -65,7 +65,7 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::Paste, {"P&aste", "粘贴(&A)"}},
     {K::Delete, {"&Delete", "删除(&D)"}},
     {K::SelectAll, {"Select A&ll", "全选(&L)"}},
-    {K::ChannelTable, {"Channel &Table", "信道表格(&T)"}},
+    {K::ChannelTable, {"Channel T&able", "信道表格(&A)"}},
 });
 static_assert(keysInOrder(kMainTexts));
 static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ChannelTable) + 1);

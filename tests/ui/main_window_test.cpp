@@ -98,7 +98,7 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
                      "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
         {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
-        {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
+        {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar", "|", "mnuChannelTable"}},
         {"mnuWindow", {"mnuCascade", "|", "mnuCloseAllWindows"}},
         {"mnuHelp", {"mnuSupportInformation", "|", "mnuAbout"}},
     };
@@ -123,7 +123,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
         "&About MV52", "&Initial Setting", "&Undo", "&Redo", "Save &Support Information…", "Cu&t", "Co&py", "P&aste", "&Delete",
-        "Select A&ll"};
+        "Select A&ll", "Channel T&able"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         if (entry.key == MainText::FileName) continue;
         const std::string english(entry.text.english);
