@@ -89,6 +89,22 @@ void BM_Sort99Rows(benchmark::State& state) {
 }
 BENCHMARK(BM_Sort99Rows)->Unit(benchmark::kMillisecond);
 
+// The two parts of the above: painting the visible cells, and reading all cells from the document.
+void BM_RepaintOnly(benchmark::State& state) {
+    Rig rig;
+    for (auto _ : state) {
+        rig.window->view()->viewport()->update();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RepaintOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ReadCellsOnly(benchmark::State& state) {
+    Rig rig;
+    for (auto _ : state) rig.window->model()->show(kCb, rig.mem, mv52::LanguageIndex::English);
+}
+BENCHMARK(BM_ReadCellsOnly)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

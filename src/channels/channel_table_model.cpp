@@ -273,7 +273,8 @@ ApplyResult ChannelTableModel::apply(Workspace& ws, const std::vector<int>& rows
     const Document& d = ws.current;
     const bool several = rows.size() > 1;
     for (const int row : rows) {
-        if (several && selectedChannel(d, row) == nullptr) continue;
+        // Empty rows take only a frequency, which adds their channels.
+        if (several && column != C::Frequency && selectedChannel(d, row) == nullptr) continue;
         // Several rows never lose a channel to a frequency outside the band: those are named.
         if (several && column == C::Frequency) {
             const std::optional<double> mhz = item.empty() ? std::nullopt : parseNumber(item);

@@ -90,8 +90,8 @@ public:
 
     // `item` written into one cell as if chosen in the channel window's control of that row.
     CellOutcome write(Workspace& ws, int row, TableColumn column, std::string_view item, unsigned* effects = nullptr);
-    // The same value into every row; empty rows are passed over (except by a single-row
-    // frequency, which adds the channel), rows that refuse it are counted.
+    // The same value into every row; empty rows are passed over except by a frequency, which
+    // adds their channels; rows that refuse the value are counted.
     ApplyResult apply(Workspace& ws, const std::vector<int>& rows, TableColumn column, std::string_view item);
 
     // Whether the column offers `item` at all in this group (an item of its list; any number

@@ -1,6 +1,10 @@
 #include "ui/channel_table_view.h"
 
+#include <QColor>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -30,6 +34,11 @@ void ChannelTableItemModel::show(int workMode, int group, LanguageIndex language
     language_ = language;
     readCells();
     if (reset) {
+        // A new group opens in channel order; the same group keeps its order until sorted again,
+        // so that an edited row stays where the user is.
+        sortColumn_ = 0;
+        descending_ = false;
+        order_ = orderFor(sortColumn_, descending_);
         endResetModel();
     } else {
         // The same rows: an open editor stays, and the view keeps its place and selection.
@@ -50,26 +59,27 @@ void ChannelTableItemModel::readCells() {
             if (table_.editable(ws_.current, r, static_cast<TableColumn>(c))) bits |= 1u << c;
         editable_[static_cast<std::size_t>(r - 1)] = bits;
     }
-    if (static_cast<int>(order_.size()) != capacity) sortColumn_ = 0;
-    sortBy(sortColumn_, descending_);
+}
+
+std::vector<int> ChannelTableItemModel::orderFor(int column, bool descending) const {
+    std::vector<int> order(cells_.size());
+    std::iota(order.begin(), order.end(), 1);
+    if (column == static_cast<int>(TableColumn::Name)) {
+        if (descending) std::reverse(order.begin(), order.end());
+        return order;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(cells_.size());
+    for (const auto& row : cells_) texts.push_back(row[static_cast<std::size_t>(column)]);
+    return sortedRows(texts, descending);
 }
 
 void ChannelTableItemModel::sortBy(int column, bool descending) {
-    const bool layout = !order_.empty() && static_cast<int>(order_.size()) == rowCount();
-    if (layout) emit layoutAboutToBeChanged();
+    emit layoutAboutToBeChanged();
     sortColumn_ = column;
     descending_ = descending;
-    order_.resize(cells_.size());
-    std::iota(order_.begin(), order_.end(), 1);
-    if (column == static_cast<int>(TableColumn::Name)) {
-        if (descending) std::reverse(order_.begin(), order_.end());
-    } else {
-        std::vector<std::string> texts;
-        texts.reserve(cells_.size());
-        for (const auto& row : cells_) texts.push_back(row[static_cast<std::size_t>(column)]);
-        order_ = sortedRows(texts, descending);
-    }
-    if (layout) emit layoutChanged();
+    order_ = orderFor(column, descending);
+    emit layoutChanged();
 }
 
 int ChannelTableItemModel::channelRow(int viewRow) const {
@@ -98,6 +108,14 @@ QVariant ChannelTableItemModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::EditRole: return qs(cell(row, columnOf(index)));
         case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignCenter);
+        case Qt::ForegroundRole: {
+            // A setting a Public channel takes from the public channel is shown greyed, as the
+            // information frame greys its list.
+            const bool locked = index.column() > static_cast<int>(TableColumn::Frequency) &&
+                                !cell(row, TableColumn::Frequency).empty() &&
+                                !(editable_[static_cast<std::size_t>(row - 1)] & (1u << index.column()));
+            return locked ? QVariant(QColor(Qt::gray)) : QVariant();
+        }
         default: return {};
     }
 }
@@ -156,6 +174,31 @@ QWidget* ChannelTableDelegate::createEditor(QWidget* parent, const QStyleOptionV
     for (const std::string& item : table_.columnItems(column)) list->addItem(qs(item));
     list->setMaxVisibleItems(16);
     return list;
+}
+
+void ChannelTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QString shown = item.text;
+    item.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    // Background, selection, hover and focus as the style draws them, without the text; a
+    // plain cell has none of them.
+    const bool plain = !(option.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver)) &&
+                       item.backgroundBrush.style() == Qt::NoBrush;
+    if (!plain) style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    if (shown.isEmpty()) return;
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    QColor color = selected ? option.palette.color(group, QPalette::HighlightedText) : option.palette.color(group, QPalette::Text);
+    if (!selected && item.palette.brush(QPalette::Text) != option.palette.brush(QPalette::Text))
+        color = item.palette.color(group, QPalette::Text);
+    painter->save();
+    painter->setPen(color);
+    painter->setFont(item.font);
+    painter->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    painter->restore();
 }
 
 void ChannelTableDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

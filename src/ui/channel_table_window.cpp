@@ -179,6 +179,9 @@ void ChannelTableWindow::setLanguage(LanguageIndex language) {
     trap("frmChannelTable_ChangeLanguage", [this, language] {
         commitPendingEdit();
         language_ = language;
+        // The table is read afresh in channel order.
+        sortState_ = 0;
+        view_->horizontalHeader()->setSortIndicatorShown(false);
         setCaptions();
         showGroup(workMode_, group_);
     });

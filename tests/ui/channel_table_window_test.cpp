@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app/child_windows.h"
@@ -295,6 +296,26 @@ TEST(ChannelTableWindow, TheChannelWindowAndTheTableShowEachOthersChangesAndUndo
     rig.undo();
     EXPECT_EQ(rig.cell(1, C::Mode), QStringLiteral("LSB"));
     EXPECT_EQ(rig.control("Combo8_12")->currentText(), QStringLiteral("LSB"));
+}
+
+TEST(ChannelTableWindow, TheEditMenuActsOnTheTableWhenItIsInFront) {
+    TableRig rig;
+    updateChannelFrequency(*rig.app->workspace, 2, "27.105");
+    rig.table().showDocument();
+    auto* sub = rig.window().findChild<QMdiSubWindow*>(QString::fromLatin1(kChannelTableWindow));
+    rig.window().mdiArea()->setActiveSubWindow(sub);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(rig.find("mnuCopy")->isEnabled());
+    rig.selectDown(1, C::Frequency, 2);
+    rig.find("mnuCopy")->trigger();
+    rig.goTo(8, C::Frequency);
+    rig.find("mnuPaste")->trigger();
+    EXPECT_EQ(rig.cell(8, C::Frequency), rig.cell(1, C::Frequency));
+    EXPECT_EQ(rig.cell(9, C::Frequency), QStringLiteral("27.10500"));
+    rig.goTo(9, C::Frequency);
+    rig.find("mnuDelete")->trigger();
+    EXPECT_EQ(rig.cell(9, C::Frequency), QString());
+    EXPECT_EQ(rig.undoName(), "Delete from CH 9");
 }
 
 TEST(ChannelTableWindow, FollowsALanguageSwitch) {
