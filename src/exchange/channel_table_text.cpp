@@ -93,6 +93,10 @@ std::optional<std::string> tableTextToCsv(std::string_view text, int workMode, i
     if (rows.empty()) return std::nullopt;
     const std::vector<std::string>& header = rows.front();
     const bool listColumns = std::any_of(header.begin(), header.end(), [](const std::string& h) { return sameIgnoringCase(h, "Location"); });
+    const std::size_t end = text.find_first_of("\r\n");
+    const bool tabs = text.substr(0, end).find('\t') != std::string_view::npos;
+    // The channel list itself goes to its reader as it is, with every line where it was.
+    if (listColumns && !tabs) return std::string(text);
     if (listColumns) {
         std::string csv;
         for (const std::vector<std::string>& r : rows) csv += joined(r);
@@ -149,6 +153,17 @@ ImportResult pasteTableText(Document& doc, int workMode, int group, int firstRow
         ImportResult result;
         result.refusals.push_back({1, inLanguage(language, "the text is too long", "文本太长")});
         return result;
+    }
+    const std::size_t end = text.find_first_of("\r\n");
+    if (text.substr(0, end).find('\t') == std::string_view::npos) {
+        // Comma-separated: the reader's own faults (an open quote, a line too long) are said,
+        // not passed over.
+        CsvText read = readCsv(text, language);
+        if (!read.faults.empty()) {
+            ImportResult result;
+            for (const CsvFault& f : read.faults) result.refusals.push_back({f.line, f.reason});
+            return result;
+        }
     }
     const std::optional<std::string> csv = tableTextToCsv(text, workMode, group, firstRow);
     if (!csv) {

@@ -94,6 +94,8 @@ TEST(ChannelTableText, ARefusedRowPastesNothingAndAnUnknownHeaderIsNamed) {
     result = pasteTableText(ws->current, CB, 1, 1, "Freq\tMode\n27.105\tAM\n", E);
     ASSERT_FALSE(result.ok());
     EXPECT_NE(refusalText(result).find("Frequency column"), std::string::npos);
+    result = pasteTableText(ws->current, CB, 1, 1, "Frequency,Mode\n27.105,\"AM\n", E);
+    ASSERT_FALSE(result.ok());  // an open quote: the reader's fault is said, nothing is passed over
     result = pasteTableText(ws->current, CB, 1, 1, "Frequency\tTx tone\n27.105\t88.4\n", E);
     ASSERT_FALSE(result.ok());
     EXPECT_NE(refusalText(result).find("not a CTCSS tone"), std::string::npos) << refusalText(result);
