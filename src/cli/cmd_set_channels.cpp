@@ -102,7 +102,10 @@ int runSetChannels(const Args& allArgs, Context& ctx) {
             assignments.emplace_back(*column, item);
         }
         // Each assignment over the rows, in order, as a commit in the table's column would.
-        for (const auto& [column, item] : assignments) {
+        for (const auto& assignment : assignments) {
+            // Named copies: a lambda cannot capture a structured binding in every compiler.
+            const TableColumn column = assignment.first;
+            const std::string& item = assignment.second;
             const ApplyResult result = table.apply(*ws, target->rows, column, item);
             const auto refuse = [&](int row, CellOutcome outcome) {
                 refusals.push_back("CH " + tableRowName(g.workMode, g.group, row) + ": " +
