@@ -14,6 +14,7 @@ namespace mv52 {
 // The window names the main window routes its commands to.
 inline constexpr const char* kChannelEditorWindow = "frmCommChInfo";
 inline constexpr const char* kOptionFeaturesWindow = "FrmOptFeatures";
+inline constexpr const char* kChannelTableWindow = "frmChannelTable";
 inline constexpr const char* kRogerBeepWindow = "FrmToneTips";
 inline constexpr const char* kDtmfWindow = "FrmDTMF";
 

@@ -112,6 +112,7 @@ constexpr auto kRows = std::to_array<CommandRow>({
     toggle(item("mnuView", "mnuTreeView", T::TreeView, C::TreeView)),
     after(toggle(item("mnuView", "mnuToolbar", T::Toolbar, C::Toolbar))),
     toggle(item("mnuView", "mnuStatusBar", T::StatusBar, C::StatusBar)),
+    after(item("mnuView", "mnuChannelTable", T::ChannelTable, C::ChannelTable, "Ctrl+T")),
     // Window (the list of open child windows follows these)
     item("mnuWindow", "mnuCascade", T::Cascade, C::Cascade),
     hidden("mnuWindow", "mnuTileWindowsVertically", T::TileWindowsVertically),
@@ -141,6 +142,8 @@ constexpr auto kRows = std::to_array<CommandRow>({
 
     // The navigation tree below its root "N0".
     node("N1", T::ChannelInformation, C::ChannelInformation),
+    // "N1.1": a node below N1.
+    node("N1.1", T::ChannelTable, C::ChannelTable),
     node("N2", T::OptionFeatures, C::OptionFeatures),
     fromRogerTexts(node("N12", T::Edit, C::RogerBeep)),
     node("N5", T::Dtmf, C::Dtmf),

@@ -55,6 +55,7 @@ enum class Command {
     Print,
     PrintPreview,
     ExportPdf,
+    ChannelTable,  // our own: every channel of a group in one editable grid
 };
 
 enum class CommandPlace { Menu, Toolbar, Tree };

@@ -46,6 +46,8 @@ int runRead(const Args& args, Context& ctx);
 int runWrite(const Args& args, Context& ctx);
 int runGet(const Args& args, Context& ctx);
 int runSet(const Args& args, Context& ctx);
+int runSetChannels(const Args& args, Context& ctx);
+int runFill(const Args& args, Context& ctx);
 int runRoger(const Args& args, Context& ctx);
 int runExportCsv(const Args& args, Context& ctx);
 int runImportCsv(const Args& args, Context& ctx);

@@ -37,6 +37,22 @@ constexpr Command kCommands[] = {
      "3 and clears every reference to it in groups 1-10 and the public channel), then saves the\n"
      "pair as Save does. An unknown label or an item the control does not offer changes\n"
      "nothing (exit 2)."},
+    {"set-channels", runSetChannels,
+     "mv52ctl set-channels FILE.dat --mode CB|HAM --group G --channels 1-10,12 LABEL=ITEM [...]",
+     "Sets a column of the channel table on the listed channels of one group, through the same\n"
+     "controls and rules as the table and the channel window, then saves the pair as Save does.\n"
+     "LABEL is a column header of the table (Frequency, Mode, Tx tone, Rx tone, Scan, BUSY, REP,\n"
+     "Public, Roger, BOT, EOT, Call, HI-CUT, NB/ANL, ECHO, +10KHz); ITEM as the table shows it\n"
+     "(Mode=AM, \"Tx tone=88.5\", \"Rx tone=D023N\", \"Tx tone=Off\", Scan=Del). Rows without a\n"
+     "channel are passed over except by Frequency, which adds the channel. --channels takes rows\n"
+     "and ranges (M1-M5 in the MEM group). All or nothing: an unknown label or item changes\n"
+     "nothing (exit 2, the valid ones listed); a channel that refuses the value (a Public\n"
+     "channel's own setting, a frequency outside the band) is named and nothing is written (exit 1)."},
+    {"fill", runFill, "mv52ctl fill FILE.dat --mode CB|HAM --group G --channels 1-40 --start MHZ --step KHZ",
+     "Fills the listed rows of one group, in order, with START, START + STEP, ... as if each\n"
+     "frequency were typed into its row (a new channel in an empty row), then saves the pair as\n"
+     "Save does. A frequency outside the group's band refuses the whole fill: the rows are named\n"
+     "and nothing is written (exit 1)."},
     {"roger", runRoger, "mv52ctl roger FILE.dat N [--wav OUT.wav]",
      "Prints roger-beep entry N (1-8) of a data file pair as Play sounds it: every step with its\n"
      "pass, tone, frequency (0 is silence) and length in milliseconds. With --wav, writes that\n"
@@ -197,7 +213,8 @@ int runCommandLine(const Args& allArgs, Context& ctx) {
     // The link commands take options of their own; the others take none.
     const bool takesOptions = c->run == runRead || c->run == runWrite || c->run == runRoger ||
                               c->run == runExportCsv || c->run == runImportCsv || c->run == runFind ||
-                              c->run == runSupport || c->run == runDiff || c->run == runPrint;
+                              c->run == runSupport || c->run == runDiff || c->run == runPrint ||
+                              c->run == runSetChannels || c->run == runFill;
     const bool stray = !takesOptions && std::any_of(rest.begin(), rest.end(), [](const std::string& a) {
         return a.size() > 1 && a[0] == '-';
     });

@@ -68,9 +68,10 @@ constexpr auto kMainTexts = std::to_array<KeyedText<MainText>>({
     {K::PrintSheet, {"&Print…", "打印(&P)…"}},
     {K::PrintPreview, {"Print Pre&view…", "打印预览(&V)…"}},
     {K::ExportPdf, {"Export P&DF…", "导出 PDF(&D)…"}},
+    {K::ChannelTable, {"Channel T&able", "信道表格(&A)"}},
 });
 static_assert(keysInOrder(kMainTexts));
-static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ExportPdf) + 1);
+static_assert(kMainTexts.size() == static_cast<std::size_t>(MainText::ChannelTable) + 1);
 
 }  // namespace
 

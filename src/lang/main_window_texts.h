@@ -79,6 +79,8 @@ enum class MainText {
     PrintSheet,
     PrintPreview,
     ExportPdf,
+    // Our own: the View menu's channel table and its tree node.
+    ChannelTable,
 };
 
 std::string text(MainText key, LanguageIndex language);

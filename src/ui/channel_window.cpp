@@ -566,6 +566,12 @@ void ChannelWindow::showDocument() {
     });
 }
 
+void ChannelWindow::followDocument() {
+    const int row = selectedRow_;
+    showDocument();
+    if (row >= 1 && row <= grid_->rowCount()) grid_->setCurrentCell(row - 1, 1);
+}
+
 std::vector<int> ChannelWindow::selectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes())

@@ -62,6 +62,8 @@ public:
     void GridNextCol();
     // The work mode, group, grid and settings shown again; the group's current row selected.
     void showDocument() override;
+    // The same, keeping the selected row: another window (the channel table) changed the document.
+    void followDocument();
     // The clipboard of the grid's selected rows: Ctrl+C, Ctrl+X, Ctrl+V, Delete.
     void copyRows();
     void cutRows();

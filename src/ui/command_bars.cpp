@@ -118,10 +118,17 @@ void CommandBars::retranslate(LanguageIndex language, const QString& rootText) {
     tree_.clear();
     auto* root = new QTreeWidgetItem(&tree_, QStringList(rootText));
     root->setData(0, Qt::UserRole, QStringLiteral("N0"));
+    QTreeWidgetItem* last = root;
     for (const CommandRow& row : commandRows()) {
         if (row.place != CommandPlace::Tree) continue;
-        auto* node = new QTreeWidgetItem(root, QStringList(qs(commandCaption(row, language))));
+        // A key with a point ("N1.1") is a node below the node before it.
+        const bool below = row.key.find('.') != std::string_view::npos;
+        auto* node = new QTreeWidgetItem(below ? last : root, QStringList(qs(commandCaption(row, language))));
         node->setData(0, Qt::UserRole, qs(row.key));
+        if (below)
+            last->setExpanded(true);
+        else
+            last = node;
     }
     root->setExpanded(true);
 }

@@ -36,6 +36,7 @@
 #include "platform/silent_tone_output.h"
 #include "system/prompter.h"
 #include "ui/about_dialog.h"
+#include "ui/channel_table_window.h"
 #include "ui/channel_window.h"
 #include "ui/child_window_area.h"
 #include "ui/command_bars.h"
@@ -179,16 +180,50 @@ void MainWindow::trap(const char* procedure, const std::function<void()>& body) 
 
 QAction* MainWindow::action(const char* name) const { return bars_->action(name); }
 
+namespace {
+
+// The open window of `name` whose content is a T, or nullptr.
+template <typename T>
+T* openContent(ChildWindowRegistry& children, const char* name) {
+    auto* sub = dynamic_cast<QMdiSubWindow*>(children.find(name));
+    return sub ? dynamic_cast<T*>(sub->widget()) : nullptr;
+}
+
+}  // namespace
+
 void MainWindow::defineEditorWindows() {
+    // An edit in one window is seen at once in the channel table, and an edit in the table in
+    // the channel window: both show the same document.
+    const auto noting = [this](const char* source) -> NoteEdit {
+        return [this, source](StepName name, std::string key) {
+            edits_->note(std::move(name), std::move(key));
+            if (std::string_view(source) != kChannelTableWindow) {
+                if (auto* table = openContent<ChannelTableWindow>(children_, kChannelTableWindow)) table->showDocument();
+            } else if (auto* channels = openContent<ChannelWindow>(children_, kChannelEditorWindow)) {
+                channels->followDocument();
+            }
+        };
+    };
+    defineChildWindow(
+        kChannelTableWindow,
+        [this, noting] {
+            ChannelTableHooks hooks;
+            hooks.edited = noting(kChannelTableWindow);
+            hooks.status = [this](const std::string& message) { statusBar_->showMessage(qs(message), kNoteMs); };
+            return new ChannelTableWindow(*app_.workspace, language(), services_.prompter, std::move(hooks));
+        },
+        [](QWidget* content) {
+            if (auto* table = dynamic_cast<ChannelTableWindow*>(content)) table->commitPendingEdit();
+        });
     defineChildWindow(
         kChannelEditorWindow,
-        [this] {
+        [this, noting] {
             ChannelWindowHooks hooks;
             hooks.bandChanged = [this] {
                 setTitleBar();
                 panel2_->setText(qs(statusBandText(app_.workspace->bandText)));
             };
-            hooks.edited = edits_->noter();
+            hooks.edited = noting(kChannelEditorWindow);
             hooks.noted = [this](const std::string& note) { showNote(note); };
             return new ChannelWindow(*app_.workspace, language(), services_.prompter, std::move(hooks));
         },
@@ -196,7 +231,7 @@ void MainWindow::defineEditorWindows() {
         [](QWidget* content) {
             if (auto* channels = dynamic_cast<ChannelWindow*>(content)) channels->SaveShowGridData();
         });
-    defineChildWindow(kOptionFeaturesWindow, [this] {
+    defineChildWindow(kOptionFeaturesWindow, [this, noting] {
         OptionFeaturesHooks hooks;
         hooks.reopenChannelWindow = [this] {
             if (ChildWindow* channels = children_.find(kChannelEditorWindow)) channels->close();
@@ -206,29 +241,29 @@ void MainWindow::defineEditorWindows() {
             if (auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(kChannelEditorWindow)))
                 if (auto* channels = dynamic_cast<ChannelWindow*>(sub->widget())) channels->ReShowData();
         };
-        hooks.edited = edits_->noter();
+        hooks.edited = noting(kOptionFeaturesWindow);
         hooks.noted = [this](const std::string& note) { showNote(note); };
         return new OptionFeaturesWindow(app_.workspace->current, language(), std::move(hooks));
     });
-    defineChildWindow(kRogerBeepWindow, [this] {
+    defineChildWindow(kRogerBeepWindow, [this, noting] {
         std::unique_ptr<ToneOutput> output = services_.toneOutput ? services_.toneOutput() : nullptr;
         if (!output) output = std::make_unique<SilentToneOutput>();
         RogerBeepHooks hooks;
         hooks.rogerEntriesChanged = [this] { showToneLists(true); };
-        hooks.edited = edits_->noter();
+        hooks.edited = noting(kRogerBeepWindow);
         return new RogerBeepWindow(app_.workspace->current, language(), std::move(output), services_.files,
                                    services_.prompter, std::move(hooks));
     });
-    defineChildWindow(kDtmfWindow, [this] {
+    defineChildWindow(kDtmfWindow, [this, noting] {
         DtmfHooks hooks;
         hooks.dtmfMemoriesChanged = [this] { showToneLists(false); };
-        hooks.edited = edits_->noter();
+        hooks.edited = noting(kDtmfWindow);
         return new DtmfWindow(app_.workspace->current, language(), std::move(hooks));
     });
 }
 
 void MainWindow::showToneLists(bool roger) {
-    for (const char* name : {kChannelEditorWindow, kOptionFeaturesWindow}) {
+    for (const char* name : {kChannelEditorWindow, kOptionFeaturesWindow, kChannelTableWindow}) {
         auto* sub = dynamic_cast<QMdiSubWindow*>(children_.find(name));
         // A window without such lists, or none open, has nothing to refill.
         auto* view = sub ? dynamic_cast<ToneListsView*>(sub->widget()) : nullptr;
@@ -358,6 +393,7 @@ void MainWindow::runCommand(Command command) {
         case Command::Print: children_.commitPendingEdits(); print_->print(); return;
         case Command::PrintPreview: children_.commitPendingEdits(); print_->printPreview(); return;
         case Command::ExportPdf: children_.commitPendingEdits(); print_->exportPdf(); return;
+        case Command::ChannelTable: openChildWindow(kChannelTableWindow); return;
     }
 }
 
@@ -371,7 +407,30 @@ ChannelWindow* MainWindow::activeChannelWindow() const {
     return frontmost ? dynamic_cast<ChannelWindow*>(sub->widget()) : nullptr;
 }
 
+namespace {
+
+// The channel table when it is the frontmost child window.
+ChannelTableWindow* frontTable(QMdiArea* area, ChildWindowRegistry& children) {
+    if (area == nullptr) return nullptr;
+    auto* sub = dynamic_cast<QMdiSubWindow*>(children.find(kChannelTableWindow));
+    QMdiSubWindow* front = area->activeSubWindow();
+    if (front == nullptr) front = area->currentSubWindow();
+    return sub != nullptr && front == sub ? dynamic_cast<ChannelTableWindow*>(sub->widget()) : nullptr;
+}
+
+}  // namespace
+
 void MainWindow::channelClipboard(Command command) {
+    if (ChannelTableWindow* table = frontTable(childArea_, children_)) {
+        switch (command) {
+            case Command::Cut: table->cutRows(); break;
+            case Command::Copy: table->copyRows(); break;
+            case Command::Paste: table->pasteRows(); break;
+            case Command::Delete: table->deleteRows(); break;
+            default: table->selectAllRows(); break;
+        }
+        return;
+    }
     ChannelWindow* channels = activeChannelWindow();
     if (channels == nullptr) return;
     switch (command) {
@@ -386,7 +445,8 @@ void MainWindow::channelClipboard(Command command) {
 void MainWindow::refreshClipboardActions() {
     // The items act on the channel grid: greyed while another window (or none) is active.
     if (!bars_) return;
-    const bool grid = activeChannelWindow() != nullptr;
+    const bool grid = activeChannelWindow() != nullptr ||
+                      frontTable(childArea_, children_) != nullptr;
     for (const char* name : {"mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuSelectAll"}) action(name)->setEnabled(grid);
 }
 
@@ -455,9 +515,12 @@ void MainWindow::setTitleBar() { setWindowTitle(qs(documentTitle(*app_.workspace
 
 void MainWindow::checkLanguageChange() {
     if (!app_.settings.language.takePendingChange()) return;
+    // The channel table comes back in the new language when it was open.
+    const bool table = children_.find(kChannelTableWindow) != nullptr;
     Change_Language();
     closeAllChildWindows();
     openChannelEditor();
+    if (table) openChildWindow(kChannelTableWindow);
     cascadeChildWindows();
 }
 

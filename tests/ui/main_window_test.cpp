@@ -99,7 +99,7 @@ TEST(MainWindowMenu, OffersOnlyTheItemsOfTheMenuTableInTheirOrder) {
                      "mnuChannelInformation", "|", "mnuOptionFeatures", "mnuRogerBeep"}},
         {"mnuProgram", {"mnuReadFromRadio", "mnuWriteToRadio", "|", "mnuVerifyAfterWrite"}},
         {"mnuSetup", {"mnuCommunicationPort", "mnuLanguageSetup", "mnuInitialSetting"}},
-        {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar"}},
+        {"mnuView", {"mnuTreeView", "|", "mnuToolbar", "mnuStatusBar", "|", "mnuChannelTable"}},
         {"mnuWindow", {"mnuCascade", "|", "mnuCloseAllWindows"}},
         {"mnuHelp", {"mnuSupportInformation", "|", "mnuAbout"}},
     };
@@ -124,7 +124,7 @@ TEST(MainWindowMenu, EveryEntryOfTheTextTableHasAnActionAndTheHiddenOnesStayHidd
         "&Program", "&Read from Radio", "&Write to Radio", "&Verify after Write", "&Setup", "&Communication Port", "&Language Setup",
         "&View", "Tree &View", "&Toolbar", "&Status Bar", "&Window", "&Cascade", "Close All &Windows", "&Help",
         "&About MV52", "&Initial Setting", "&Undo", "&Redo", "Save &Support Information…", "Cu&t", "Co&py", "P&aste", "&Delete",
-        "Select A&ll", "&Print…", "Print Pre&view…", "Export P&DF…"};
+        "Select A&ll", "&Print…", "Print Pre&view…", "Export P&DF…", "Channel T&able"};
     for (const KeyedText<MainText>& entry : mainWindowTable()) {
         // The title's word, and the toolbar Print button's tooltip.
         if (entry.key == MainText::FileName || entry.key == MainText::Print) continue;

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <string>
 
+#include "app/child_windows.h"
+#include "channels/channel_editing.h"
 #include "tones/dtmf.h"
 #include "ui/about_dialog.h"
 #include "ui/autodial_grid.h"
@@ -144,6 +146,26 @@ int writeScreenshots(const std::string& folder) {
                                      .filePath(QStringLiteral("mv52-channels-maximised-%1.png").arg(suffix));
             if (!w.grab().save(path)) ++failures;
         }
+    }
+    // The channel table on group A with a few channels set, in both languages.
+    for (const auto& [suffix, stored] : languages) {
+        WindowRig rig(0x0804, std::string("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=") + stored +
+                                  "\r\n");
+        mv52::MainWindow& w = rig.window();
+        w.resize(1400, 860);
+        mv52::Workspace& ws = *rig.app->workspace;
+        const char* frequencies[] = {"26.965", "26.975", "26.985", "27.005", "27.015", "27.025"};
+        for (int row = 1; row <= 6; ++row) mv52::updateChannelFrequency(ws, row, frequencies[row - 1]);
+        ws.current.channels.slot(0, 1, ws.current.findChannel(0, 1, 2)).TxToneType = 1;
+        ws.current.channels.slot(0, 1, ws.current.findChannel(0, 1, 3)).RxToneType = 2;
+        w.runCommand(mv52::Command::ChannelTable);
+        waitUntil([] { return false; }, 300);
+        QWidget* table = w.findChild<QWidget*>(QString::fromLatin1(mv52::kChannelTableWindow));
+        const QString path =
+            QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-channel-table-%1.png").arg(suffix));
+        if (table == nullptr || !table->grab().save(path)) ++failures;
+        if (!w.grab().save(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("mv52-channel-table-main-%1.png").arg(suffix))))
+            ++failures;
     }
     // The roger-beep window on entry 1, and each tab of the DTMF window (two memories filled,
     // the editor on the second), in both languages.
