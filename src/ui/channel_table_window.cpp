@@ -168,6 +168,8 @@ void ChannelTableWindow::setCaptions() {
     workModeLabel_->setText(qs(text(ChannelText::WorkModeLabel, language_)));
     groupLabel_->setText(qs(text(ChannelText::GroupLabel, language_)));
     findLabel_->setText(qs(text(ChannelTableText::FindLabel, language_)));
+    // The table has no label of its own: assistive technology names it by the window.
+    view_->setAccessibleName(qs(text(ChannelTableText::Title, language_)));
     findBox_->setPlaceholderText(qs(text(ChannelTableText::FindPlaceholder, language_)));
     fill_->setText(qs(text(ChannelTableText::FillFrequencies, language_)));
     sort_->setText(qs(text(ChannelTableText::SortByFrequency, language_)));

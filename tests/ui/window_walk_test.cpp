@@ -64,7 +64,8 @@ TEST(WindowWalk, EveryReachableControlIsNamedAndAccessKeysDoNotClash) {
         std::map<QChar, QString> menuKeys;
         for (QAction* top : rig.window().menuBar()->actions())
             if (top->isVisible()) menuKeys.emplace(accessKey(top->text()), top->text());
-        for (const char* name : {kChannelEditorWindow, kOptionFeaturesWindow, kRogerBeepWindow, kDtmfWindow}) {
+        for (const char* name :
+             {kChannelEditorWindow, kOptionFeaturesWindow, kRogerBeepWindow, kDtmfWindow, kChannelTableWindow}) {
             rig.window().openChildWindow(name);
             QWidget* content = rig.window().findChild<QWidget*>(QString::fromLatin1(name) + QStringLiteral("_content"));
             ASSERT_NE(content, nullptr) << name;
