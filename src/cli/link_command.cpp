@@ -1,14 +1,8 @@
 #include "cli/link_command.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <io.h>
-#include <windows.h>
+#include "data/windows_api.h"
 
 #include <cstdio>
 #else

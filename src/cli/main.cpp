@@ -6,13 +6,7 @@
 #include <memory>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "data/windows_api.h"
 #endif
 
 #include "cli/cli.h"

@@ -2,16 +2,10 @@
 // descriptors carry the files, and FlushFileBuffers and MoveFileExW the steps a save relies on.
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
-#include <windows.h>
+#include "data/windows_api.h"
 
 #include <algorithm>
 #include <cerrno>
