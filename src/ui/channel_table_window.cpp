@@ -1,18 +1,15 @@
 #include "ui/channel_table_window.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -36,6 +33,7 @@
 #include "lang/edit_texts.h"
 #include "lang/messages.h"
 #include "system/prompter.h"
+#include "ui/channel_clipboard_mime.h"
 #include "ui/channel_table_view.h"
 
 namespace mv52 {
@@ -43,8 +41,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// The program's own form of copied channels, shared with the channel window's grid.
-constexpr const char* kChannelClipFormat = "application/x-mv52-channels";
 constexpr int kCellPadding = 18;
 
 }  // namespace
@@ -337,13 +333,11 @@ void ChannelTableWindow::copyRows() {
     commitPendingEdit();
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    auto* mime = new QMimeData;
-    {
+    const ChannelClip clip = [&] {
         const ShownGroupScope shown(ws_, workMode_, group_);
-        mime->setData(QString::fromLatin1(kChannelClipFormat), QByteArray::fromStdString(clipToText(copyChannelRows(ws_.current, rows))));
-    }
-    mime->setText(qs(exportChannelsCsv(ws_.current, workMode_, group_, rows.front(), rows.back())));
-    QGuiApplication::clipboard()->setMimeData(mime);
+        return copyChannelRows(ws_.current, rows);
+    }();
+    putChannelsOnClipboard(clip, exportChannelsCsv(ws_.current, workMode_, group_, rows.front(), rows.back()));
 }
 
 void ChannelTableWindow::cutRows() {
@@ -369,13 +363,10 @@ void ChannelTableWindow::pasteRows() {
     commitPendingEdit();
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    const QString format = QString::fromLatin1(kChannelClipFormat);
     const int m = workMode_;
     const int g = group_;
-    if (mime != nullptr && mime->hasFormat(format)) {
-        const std::optional<ChannelClip> clip = clipFromText(mime->data(format).toStdString());
-        if (clip && !clip->channels.empty()) {
+    if (const std::optional<ChannelClip> clip = channelsOnClipboard()) {
+        if (!clip->channels.empty()) {
             PasteResult result;
             {
                 const ShownGroupScope shown(ws_, m, g);
@@ -389,7 +380,7 @@ void ChannelTableWindow::pasteRows() {
             return;
         }
     }
-    const std::string pasted = mime != nullptr && mime->hasText() ? mime->text().toStdString() : std::string();
+    const std::string pasted = clipboardText();
     if (pasted.empty()) {
         tell(text(EditText::NothingToPaste, language_));
         return;

@@ -1,18 +1,15 @@
 #include "ui/channel_window.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -34,6 +31,7 @@
 #include "lang/language_tables.h"
 #include "lang/messages.h"
 #include "system/prompter.h"
+#include "ui/channel_clipboard_mime.h"
 #include "ui/control_binder.h"
 
 namespace mv52 {
@@ -47,8 +45,6 @@ constexpr int kNameWidth = 500 / kTwipsPerPixel;
 constexpr int kFrequencyWidth40 = 1260 / kTwipsPerPixel;
 constexpr int kFrequencyWidthLong = 1520 / kTwipsPerPixel;
 constexpr int kVisibleRows = 16;
-// The program's own form of copied channels on the clipboard, beside their CSV text.
-constexpr const char* kChannelClipFormat = "application/x-mv52-channels";
 
 std::string rowName(int workMode, int group, int row) { return gridRowName(workMode, group, row); }
 
@@ -599,12 +595,9 @@ void ChannelWindow::tell(const std::string& message) {
 void ChannelWindow::copyRows() {
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    const ChannelClip clip = copyChannelRows(ws_.current, rows);
-    auto* mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kChannelClipFormat), QByteArray::fromStdString(clipToText(clip)));
     const Document& d = ws_.current;
-    mime->setText(qs(exportChannelsCsv(d, shownWorkMode(d), shownGroup(d), rows.front(), rows.back())));
-    QGuiApplication::clipboard()->setMimeData(mime);
+    putChannelsOnClipboard(copyChannelRows(d, rows),
+                           exportChannelsCsv(d, shownWorkMode(d), shownGroup(d), rows.front(), rows.back()));
 }
 
 void ChannelWindow::cutRows() { removeRows(true); }
@@ -628,10 +621,7 @@ void ChannelWindow::pasteRows() {
     SaveShowGridData();
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    const QString format = QString::fromLatin1(kChannelClipFormat);
-    const std::optional<ChannelClip> clip =
-        mime != nullptr && mime->hasFormat(format) ? clipFromText(mime->data(format).toStdString()) : std::nullopt;
+    const std::optional<ChannelClip> clip = channelsOnClipboard();
     if (!clip || clip->channels.empty()) {
         tell(text(EditText::NothingToPaste, language_));
         return;
