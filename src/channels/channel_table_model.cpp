@@ -1,4 +1,5 @@
 #include "channels/channel_table_model.h"
+#include "channels/channel_lists.h"
 
 #include <algorithm>
 #include <cctype>
@@ -128,10 +129,6 @@ std::string writableColumnLabels() {
     return out;
 }
 
-std::string tableRowName(int workMode, int group, int row) {
-    return isMemGroup(workMode, group) ? "M" + std::to_string(row) : std::to_string(row);
-}
-
 std::string tableRowsName(int workMode, int group, const std::vector<int>& rows) {
     std::vector<int> sorted = rows;
     std::sort(sorted.begin(), sorted.end());
@@ -140,8 +137,8 @@ std::string tableRowsName(int workMode, int group, const std::vector<int>& rows)
     for (std::size_t i = 0; i < sorted.size();) {
         std::size_t j = i;
         while (j + 1 < sorted.size() && sorted[j + 1] == sorted[j] + 1) ++j;
-        out += (out.empty() ? "" : ", ") + tableRowName(workMode, group, sorted[i]);
-        if (j > i) out += "\u2013" + tableRowName(workMode, group, sorted[j]);
+        out += (out.empty() ? "" : ", ") + gridRowName(workMode, group, sorted[i]);
+        if (j > i) out += "\u2013" + gridRowName(workMode, group, sorted[j]);
         i = j + 1;
     }
     return out;
@@ -192,7 +189,7 @@ std::array<std::string, kTableColumnCount> ChannelTableModel::rowTexts(const Wor
     const Document& d = ws.current;
     const int m = shownWorkMode(d);
     const int g = shownGroup(d);
-    out[at(C::Name)] = tableRowName(m, g, row);
+    out[at(C::Name)] = gridRowName(m, g, row);
     const int p = d.findChannel(m, g, row);
     if (p == 0) return out;
     row_ = row;

@@ -47,8 +47,6 @@ std::optional<TableColumn> tableColumnByLabel(std::string_view label);
 // The English headers of the columns that can be written, for a message.
 std::string writableColumnLabels();
 
-// The row's name in the table: "7", or "M7" in a memory group.
-std::string tableRowName(int workMode, int group, int row);
 // "CH 1-10" style names of a set of rows: "3", "1–10", "1–5, 8".
 std::string tableRowsName(int workMode, int group, const std::vector<int>& rows);
 

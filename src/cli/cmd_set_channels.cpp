@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "channels/channel_editing.h"
+#include "channels/channel_lists.h"
 #include "channels/channel_table_model.h"
 #include "cli/cli.h"
 #include "cli/common.h"
@@ -108,7 +109,7 @@ int runSetChannels(const Args& allArgs, Context& ctx) {
             const std::string& item = assignment.second;
             const ApplyResult result = table.apply(*ws, target->rows, column, item);
             const auto refuse = [&](int row, CellOutcome outcome) {
-                refusals.push_back("CH " + tableRowName(g.workMode, g.group, row) + ": " +
+                refusals.push_back("CH " + gridRowName(g.workMode, g.group, row) + ": " +
                                    tableColumnLabel(column, kEnglish) + "=" + item + " refused (" + why(outcome) +
                                    (outcome == CellOutcome::OutOfBand ? ", " + ws->bandText : "") + ")");
             };

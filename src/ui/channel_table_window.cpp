@@ -1,4 +1,5 @@
 #include "ui/channel_table_window.h"
+#include "channels/channel_lists.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -372,7 +373,7 @@ void ChannelTableWindow::pasteRows() {
                 const ShownGroupScope shown(ws_, m, g);
                 result = pasteChannelRows(ws_, rows.front(), *clip);
             }
-            noteEdit(stepNameOf(EditText::PasteStep, tableRowName(m, g, rows.front())));
+            noteEdit(stepNameOf(EditText::PasteStep, gridRowName(m, g, rows.front())));
             reload();
             if (!result.outOfBand.empty())
                 tell(editText(EditText::OutOfBandSkipped, language_, tableRowsName(m, g, result.outOfBand)));
@@ -391,7 +392,7 @@ void ChannelTableWindow::pasteRows() {
         tell(refusalText(result));
         return;
     }
-    noteEdit(stepNameOf(EditText::PasteStep, tableRowName(m, g, rows.front())));
+    noteEdit(stepNameOf(EditText::PasteStep, gridRowName(m, g, rows.front())));
     reload();
 }
 
@@ -498,7 +499,7 @@ void ChannelTableWindow::fillRows(double startMHz, double stepKHz) {
     const int m = workMode_;
     const int g = group_;
     noteEdit([m, g, first = rows.front()](LanguageIndex l) {
-        return tableText(ChannelTableText::FillStepName, l, tableRowName(m, g, first));
+        return tableText(ChannelTableText::FillStepName, l, gridRowName(m, g, first));
     });
     reload();
     if (!result.outOfBand.empty())
