@@ -155,20 +155,6 @@ std::span<const MenuRow> menuRows() { return kMenus; }
 
 std::span<const CommandRow> commandRows() { return kRows; }
 
-std::string withoutAccessKey(std::string_view caption) {
-    std::string s(caption);
-    // "(&N)" after a Chinese caption goes whole; elsewhere only the marker.
-    for (std::size_t at = s.find("(&"); at != std::string::npos; at = s.find("(&", at))
-        if (at + 3 < s.size() && s[at + 3] == ')')
-            s.erase(at, 4);
-        else
-            ++at;
-    std::erase(s, '&');
-    const auto first = s.find_first_not_of(' ');
-    const auto last = s.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
-}
-
 std::string commandCaption(const CommandRow& row, LanguageIndex language) {
     if (row.captionSource == CaptionSource::RogerBeepTitle) {
         return text(row.place == CommandPlace::Menu ? RogerText::MenuCaption : RogerText::Title, language);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "lang/bilingual.h"
 #include "lang/language.h"
 #include "lang/main_window_texts.h"
 
@@ -100,7 +101,5 @@ std::span<const CommandRow> commandRows();
 // caption without its access key ("New", "新建").
 std::string commandCaption(const CommandRow& row, LanguageIndex language);
 
-// A menu caption without its access-key marker: "&New" gives "New", "新建(&N)" gives "新建".
-std::string withoutAccessKey(std::string_view caption);
 
 }  // namespace mv52

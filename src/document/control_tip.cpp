@@ -6,22 +6,17 @@
 
 #include "data/numeric.h"
 #include "document/control_row.h"
+#include "lang/bilingual.h"
 #include "lang/control_tip_texts.h"
 
 namespace mv52 {
 namespace {
 
-// A label as a sentence names it: without its access-key marker and trailing colon.
+// A label as a sentence names it: without its access key and trailing colon.
 std::string plainLabel(const ControlRow& row, LanguageIndex language) {
-    const std::string label = row.label ? row.label(language) : row.objectName;
-    std::string out;
-    for (std::size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&' && i + 1 < label.size()) ++i;
-        out += label[i];
-    }
+    std::string out = withoutAccessKey(row.label ? row.label(language) : row.objectName);
     for (std::string_view colon : {":", "："})
-        if (out.size() >= colon.size() && out.compare(out.size() - colon.size(), colon.size(), colon) == 0)
-            out.erase(out.size() - colon.size());
+        if (out.ends_with(colon)) out.erase(out.size() - colon.size());
     while (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
 }

@@ -67,4 +67,8 @@ std::vector<std::string> prepend(std::string head, std::vector<std::string> rest
 // argument that holds "%2" stays as it is.
 std::string substitute(std::string_view text, std::initializer_list<std::string_view> args);
 
+// A caption as a sentence or an assistive technology names it: "Save &As" gives "Save As",
+// "打印(&P)" gives "打印".
+std::string withoutAccessKey(std::string_view caption);
+
 }  // namespace mv52

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "lang/bilingual.h"
 #include "ui/message_box.h"
 
 namespace mv52 {
@@ -155,7 +156,7 @@ void ControlBinder::showAll() {
         const QString tip = qs(controlTip(row, document_, language));
         w->setToolTip(tip);
         w->setAccessibleDescription(tip);
-        if (row.label) w->setAccessibleName(QString(qs(row.label(language))).remove(QLatin1Char('&')));
+        if (row.label) w->setAccessibleName(qs(withoutAccessKey(row.label(language))));
         if (row.enabled) {
             const bool on = row.enabled(document_);
             w->setEnabled(on);
